@@ -1,0 +1,39 @@
+# embed_file(TARGET SYMBOL FILE): builds FILE into TARGET as the read-only
+# byte array SYMBOL, followed by one NUL byte (so a text file is a C string),
+# with its length without that NUL in SYMBOL_size. Declare them in C++ as
+#   extern "C" const unsigned char SYMBOL[]; extern "C" const unsigned int SYMBOL_size;
+function(embed_file target symbol file)
+    get_filename_component(path "${file}" ABSOLUTE)
+    set(asm "${CMAKE_BINARY_DIR}/embed/${symbol}.S")
+    file(WRITE "${asm}.in"
+"\t.section .rodata
+\t.global ${symbol}
+\t.type ${symbol}, @object
+\t.balign 16
+${symbol}:
+\t.incbin \"${path}\"
+${symbol}_end:
+\t.byte 0
+\t.global ${symbol}_size
+\t.type ${symbol}_size, @object
+\t.balign 4
+${symbol}_size:
+\t.long ${symbol}_end - ${symbol}
+\t.section .note.GNU-stack,\"\",@progbits
+")
+    configure_file("${asm}.in" "${asm}" COPYONLY)
+    set_source_files_properties("${asm}" PROPERTIES OBJECT_DEPENDS "${path}")
+    target_sources(${target} PRIVATE "${asm}")
+endfunction()
+
+# subsystem_library(NAME SOURCES...): the static library of one subsystem
+# folder; a folder whose sources are not written yet is an empty interface.
+function(subsystem_library name)
+    if(ARGN)
+        add_library(${name} STATIC ${ARGN})
+        set(${name}_KIND PUBLIC PARENT_SCOPE)
+    else()
+        add_library(${name} INTERFACE)
+        set(${name}_KIND INTERFACE PARENT_SCOPE)
+    endif()
+endfunction()

@@ -1,0 +1,5 @@
+// Program entry.
+int main()
+{
+    return 0;
+}
