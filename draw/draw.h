@@ -1,0 +1,84 @@
+// Drawing: the built-in pictures made into textures, the sprite sheet and
+// the screens' furniture, fonts and play scene. Everything is drawn through
+// the renderer kept in `textures`, on the logical screen of 768 x 672.
+#pragma once
+
+#include <SDL.h>
+#include <cstdint>
+
+// ---- Built-in pictures, texture set and sprites ----
+
+// One picture file (PNG or JPEG) built into the program; length 0 when absent.
+struct BuiltinPicture {
+    const unsigned char* bytes;
+    int32_t length;
+};
+
+// Pictures 0..64: 0 sprite sheet, 1..6 frames, bars, band and logo,
+// 7..30 theme backgrounds, 31 and 32 glyph sheets, 33..64 language texts.
+extern const BuiltinPicture builtin_pictures[65];
+
+// The renderer and every texture made at start-up; null until made.
+struct TextureSet {
+    SDL_Renderer* renderer;
+    SDL_Texture* sprites;
+    SDL_Texture* side_frame;
+    SDL_Texture* bottom_frame;
+    SDL_Texture* top_bar;
+    SDL_Texture* bottom_bar;
+    SDL_Texture* band;
+    SDL_Texture* logo;
+    SDL_Texture* font_small;
+    SDL_Texture* font_big;
+    SDL_Texture* background;
+};
+extern TextureSet textures;
+
+// A source rectangle of the sprite sheet, in sheet pixels.
+struct SpriteRect {
+    int16_t x, y, w, h;
+};
+enum { SPRITE_COUNT = 109 };
+extern const SpriteRect sprite_rects[SPRITE_COUNT];
+
+// Decodes a picture into a new blended texture on textures.renderer; null (and one log line) when it does not decode.
+SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
+// Makes the texture of a language's text picture; the same as texture_from_image.
+SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length);
+// Keeps the renderer, asks for linear filtering and makes the textures of pictures 0..6, 31 and 32.
+void load_textures(SDL_Renderer* renderer);
+// Where draw_sprite_scaled puts a sprite: its half-size box at (x, y), scaled about the box's centre.
+SDL_FRect sprite_box(float x, float y, float scale, int32_t sprite);
+// Draws a sprite at half size with its top-left corner at (x, y); any non-zero flip mirrors it.
+void draw_sprite(float x, float y, int32_t sprite, int32_t flip, int32_t alpha);
+// Draws a sprite at half size times scale, about the centre of draw_sprite's box.
+void draw_sprite_scaled(float x, float y, float scale, int32_t sprite, int32_t flip, int32_t alpha);
+// Draws a sprite at half size at (x, y), turned clockwise by angle degrees about its centre.
+void draw_sprite_rotated(float x, float y, float angle, int32_t sprite, int32_t alpha);
+
+// ---- Glyph fonts and glyph text ----
+// A font argument of 0 selects the small font, any other value the big one.
+// Colours are 0xAABBGGRR; alignment 0 left, 1 centred, 2 right, others left.
+
+enum { GLYPH_COUNT = 791, GLYPH_QUESTION = 31 };
+
+// One bitmap font: per glyph its advance in screen pixels and its cell's corner in the sheet.
+struct GlyphFont {
+    const int16_t* glyph_advance;
+    const int16_t* glyph_sheet_x;
+    const int16_t* glyph_sheet_y;
+    int32_t height;  // glyph height on the screen at scale 1
+};
+// The code point of each glyph, strictly ascending; both fonts share it.
+extern const int32_t glyph_codes[GLYPH_COUNT];
+// The small (0) and the big (1) font.
+extern const GlyphFont glyph_fonts[2];
+
+// The glyph that draws a code point; the "?" glyph when the fonts lack it.
+int32_t find_glyph(int32_t code);
+// Width of a text in screen pixels at scale 1 (an empty text is 5 wide).
+int32_t text_width(const char* text, int32_t font);
+// Draws a text with its top edge at y, aligned at x, tinted by colour; returns its width times scale.
+int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t colour, float x, float y, float scale);
+// draw_text_scaled at integer x, y and scale 1.
+int32_t draw_text(const char* text, int32_t x, int32_t y, int32_t font, int32_t align, uint32_t colour);
