@@ -29,7 +29,7 @@ test: deps
 rebaseline: deps
 	@cmake -S . -B $(TESTING) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROSTOVA_SANITIZE=ON -DFROSTOVA_TESTS=ON >/dev/null
 	@cmake --build $(TESTING)
-	cd $(TESTING) && FROSTOVA_REBASELINE=1 ctest --output-on-failure -j$$(nproc) -L picture
+	FROSTOVA_REBASELINE=1 SDL_VIDEODRIVER=dummy ./$(TESTING)/tests/test_draw --gtest_filter='Golden*'
 
 bench: deps
 	@cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFROSTOVA_BENCH=ON >/dev/null
