@@ -1,0 +1,234 @@
+// The play state, the start of a game and of a level, the tick with its play
+// state machine, the level's song, score and extra lives, and the hero's death.
+#include <cstring>
+#include "rules/local.h"
+#include "sound/sound.h"
+
+PlayState play;
+
+// The shortest time limit the level reader lets through; a record that comes
+// from elsewhere with less gets the reader's default.
+static const int32_t MIN_TIME_LIMIT = 6;
+static const int32_t DEFAULT_TIME_LIMIT = 60;
+
+const LevelRecord& current_level()
+{
+    return level_table[play.level];
+}
+
+void start_level(int level)
+{
+    if (level_count <= 0) {
+        // Nothing to play: the game is over before it began.
+        play.state = STATE_GAME_OVER;
+        play.tick = 0;
+        return;
+    }
+    if (level < 0 || level >= level_count)
+        level = 0;
+    const LevelRecord& r = level_table[level];
+
+    play.state = STATE_INTRO;
+    play.tick = 0;
+    play.level = level;
+    play.theme = r.theme;
+
+    memcpy(play.cells, r.cells, sizeof play.cells);
+    memcpy(play.items, r.items, sizeof play.items);
+    memset(play.cracks, 0, sizeof play.cracks);
+    play.has_key = 0;
+
+    play.hero_x = 48.0f * (float)r.hero_col;
+    play.hero_y = 48.0f * (float)r.hero_row;
+    play.hero_vy = 0.0f;
+    play.hero_vx = 0.0f;
+    play.facing = 1;
+    play.on_ground = 1;
+    play.crouching = 0;
+    play.jump_delay = 0;
+    play.jump_buffer = 0;
+    play.action_cooldown = 0;
+    play.walking = 0;
+    play.on_slippery = 0;
+    play.walk_distance = 0.0f;
+
+    memset(play.enemies, 0, sizeof play.enemies);
+    memset(play.snowballs, 0, sizeof play.snowballs);
+    memset(play.particles, 0, sizeof play.particles);
+    memset(play.popups, 0, sizeof play.popups);
+
+    int enemies = r.enemy_count < MAX_ENEMIES ? r.enemy_count : MAX_ENEMIES;
+    for (int i = 0; i < enemies; i++) {
+        Enemy& e = play.enemies[i];
+        e.active = 1;
+        e.kind = r.enemies[i].kind;
+        e.x = 48.0f * (float)r.enemies[i].col;
+        e.y = 48.0f * (float)r.enemies[i].row;
+        e.dir = (i % 2) ? 1 : -1;
+        e.vx = (float)e.dir;
+        e.vy = (i % 4) < 2 ? -1.0f : 1.0f;
+    }
+
+    memset(play.portal_timers, 0, sizeof play.portal_timers);
+    int portals = r.portal_count < MAX_PORTALS ? r.portal_count : MAX_PORTALS;
+    for (int i = 0; i < portals; i++)
+        play.portal_timers[i] = 180 + 90 * i;
+
+    // In single precision and without an integer product, so that no time
+    // limit can overflow, make the step infinite or turn it negative.
+    int32_t limit = r.time_limit < MIN_TIME_LIMIT ? DEFAULT_TIME_LIMIT : r.time_limit;
+    play.freeze_ticks = 0;
+    play.bonus = 10000;
+    play.bonus_acc = 0.0f;
+    play.bonus_step = 10000.0f / ((float)limit * 60.0f);
+}
+
+void new_game(int level)
+{
+    memset(&play, 0, sizeof play);
+    play.lives = 3;
+    start_level(level);
+}
+
+int level_starts_world()
+{
+    if (play.level < 0 || play.level >= level_count)
+        return 0;
+    const char* world = level_table[play.level].world;
+    if (world[0] == 0)
+        return 0;
+    if (play.level == 0)
+        return 1;
+    return strcmp(world, level_table[play.level - 1].world) != 0;
+}
+
+// The song of the current level: by the number of world changes up to it.
+static int level_song()
+{
+    int changes = 0;
+    for (int j = 1; j <= play.level && j < level_count; j++)
+        if (strcmp(level_table[j].world, level_table[j - 1].world) != 0)
+            changes++;
+    if (changes == 0)
+        return 1 + play.level % 2;
+    return changes == 1 ? 4 : 5;
+}
+
+void add_score(int points)
+{
+    int32_t old = play.score;
+    // Wrapping addition: the score has no ceiling, and a sum past the i32
+    // range must not be undefined.
+    play.score = (int32_t)((uint32_t)old + (uint32_t)points);
+    for (int k = 0; k <= 32; k++) {
+        int32_t t = 20000 + 30000 * k;
+        if (old < t && t <= play.score) {
+            play.lives += 1;
+            play_effect(11);
+        }
+    }
+}
+
+void kill_hero()
+{
+    if (play.state != STATE_PLAYING)
+        return;
+    play.state = STATE_DYING;
+    play.tick = 0;
+    play_effect(8);
+    play_music(-1);
+}
+
+int count_down_bonus()
+{
+    play.bonus_acc += play.bonus_step;
+    // The step is at most 10000 / 360, so this runs at most three times.
+    while (play.bonus_acc >= 10.0f) {
+        play.bonus_acc -= 10.0f;
+        play.bonus -= 10;
+    }
+    if (play.bonus >= 1 && play.bonus <= 1000 && play.tick % 60 == 0)
+        play_effect(12);
+    if (play.bonus <= 0) {
+        play.bonus = 0;
+        kill_hero();
+        return 1;
+    }
+    return 0;
+}
+
+// The steps of play, in their fixed order; a step that ends the tick skips the rest.
+static void play_tick(const InputFrame& input)
+{
+    if (play.freeze_ticks > 0)
+        play.freeze_ticks -= 1;
+    if (count_down_bonus())
+        return;
+    move_hero(input);
+    hero_actions(input);
+    if (take_items())
+        return;
+    update_portals();
+    if (update_enemies())
+        return;
+    update_snowballs();
+}
+
+// Level done: the bonus moves into the score, then the next level or the end.
+static void level_done_tick(int32_t before)
+{
+    if (before >= 50 && play.bonus > 0) {
+        int amount = play.bonus < 100 ? play.bonus : 100;
+        play.bonus -= amount;
+        add_score(amount);
+        if (play.tick % 3 == 0)
+            play_effect(14);
+    }
+    if (play.tick >= 151 && play.bonus <= 0) {
+        if (play.level + 1 < level_count) {
+            start_level(play.level + 1);
+        } else {
+            play.state = STATE_ALL_DONE;
+            play.tick = 0;
+            play_music(3);
+        }
+    }
+}
+
+void game_step(const InputFrame& input)
+{
+    int32_t before = play.tick;
+    play.tick += 1;
+    age_effects();
+    switch (play.state) {
+    case STATE_INTRO: {
+        int32_t length = level_starts_world() ? 150 : 90;
+        if (before >= length) {
+            play.state = STATE_PLAYING;
+            play.tick = 0;
+            play_music(level_song());
+        }
+        break;
+    }
+    case STATE_PLAYING:
+        play_tick(input);
+        break;
+    case STATE_DYING:
+        if (before >= 120) {
+            play.lives -= 1;
+            if (play.lives > 0) {
+                start_level(play.level);
+            } else {
+                play.state = STATE_GAME_OVER;
+                play.tick = 0;
+                play_music(-1);
+            }
+        }
+        break;
+    case STATE_LEVEL_DONE:
+        level_done_tick(before);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,6 @@
+// Portals: their timers and the enemies they send.
+#include "rules/local.h"
+
+void update_portals()
+{
+}

@@ -1,0 +1,149 @@
+// Play rules: the play state and one fixed tick of play (hero, ice, items,
+// enemies, portals, snowballs, bonus counter, score, lives and the play state
+// machine). A pure simulation: no SDL, no files, no clock.
+#pragma once
+#include <cstdint>
+#include "levels/levels.h"
+
+enum { MAX_ENEMIES = 24, MAX_SNOWBALLS = 4, MAX_PARTICLES = 32, MAX_POPUPS = 8 };
+
+// Play state codes.
+enum {
+    STATE_INTRO = 0, STATE_PLAYING = 1, STATE_DYING = 2,
+    STATE_LEVEL_DONE = 3, STATE_GAME_OVER = 4, STATE_ALL_DONE = 5,
+};
+
+// Cell codes; every non-zero cell is solid.
+enum { CELL_EMPTY = 0, CELL_ICE = 1, CELL_STONE = 2, CELL_SLIPPERY = 3 };
+
+// Item codes (bit 7 of an item byte: hidden inside an ice block).
+enum {
+    ITEM_NONE = 0, ITEM_FISH = 1, ITEM_GOLDFISH = 2, ITEM_CRYSTAL = 3, ITEM_RUBY = 4,
+    ITEM_EMERALD = 5, ITEM_SNOWBALLS = 6, ITEM_HOURGLASS = 7, ITEM_LIFE = 8,
+    ITEM_SNOWFLAKE = 9, ITEM_BELL = 10, ITEM_KEY = 11, ITEM_HIDDEN = 0x80,
+};
+
+// Enemy kinds.
+enum {
+    ENEMY_SNOWMAN = 0, ENEMY_GHOST = 1, ENEMY_BAT = 2,
+    ENEMY_SPARK = 3, ENEMY_ICICLE = 4, ENEMY_POLAR_BEAR = 5,
+};
+
+// Particle kinds.
+enum { PARTICLE_PUFF = 0, PARTICLE_SHARDS = 1 };
+
+struct Enemy {
+    uint32_t active;     // 1 while the slot holds an enemy
+    int32_t kind;        // enemy kind 0..5
+    float x;             // top-left of the 48 x 48 box, play-area pixels
+    float y;
+    float vx;            // horizontal velocity value (its use depends on the kind)
+    float vy;            // falling speed of walkers and icicles; direction of the bat
+    int32_t dir;         // +1 moving or facing right, -1 left
+    int32_t anim;        // animation counter
+    int32_t fade_in;     // ticks of fading in left; passive and harmless meanwhile
+    int32_t crawl_dir;   // spark: 0 right, 1 down, 2 left, 3 up
+    float leg_left;      // spark: pixels left to the next cell corner
+    int32_t mode;        // icicle: 0 hanging, 1 shaking, 2 falling; bear: 0 walking, 1 charging
+    int32_t mode_timer;  // icicle: shaking ticks left
+};
+
+struct Snowball {
+    uint32_t active;
+    float x;
+    float y;
+    float vx;      // +7 or -7 pixels per tick
+    int32_t age;   // ticks since the throw
+};
+
+struct Particle {
+    uint32_t active;
+    uint32_t kind;  // 0 puff, 1 ice shards
+    float x;        // top-left of the sprite
+    float y;
+    int32_t age;    // ticks since it began
+};
+
+struct Popup {
+    float x;
+    float y;
+    int32_t ticks;   // ticks left to show; 0 marks a free slot
+    int32_t points;  // the number shown
+};
+
+struct PlayState {
+    uint32_t state;           // play state code
+    int32_t tick;             // ticks since the state began
+    int32_t level;            // index of the current level in the level table
+    int32_t theme;            // copy of the level's theme
+    uint8_t cells[LEVEL_ROWS][LEVEL_COLS];   // live cell codes
+    uint8_t items[LEVEL_ROWS][LEVEL_COLS];   // live item codes, bit 7 hidden
+    uint8_t cracks[LEVEL_ROWS][LEVEL_COLS];  // head bumps taken by each ice block
+    uint32_t has_key;         // 1 once the key has been taken
+    float hero_x;             // top-left of the hero's 48 x 48 square
+    float hero_y;
+    float hero_vy;            // pixels per tick, negative while rising
+    float hero_vx;            // pixels per tick
+    int32_t facing;           // +1 right, -1 left
+    uint32_t on_ground;       // 1 while the hero stands
+    uint32_t crouching;       // 1 while the hero ducks
+    int32_t jump_delay;       // take-off ticks left
+    int32_t jump_buffer;      // ticks for which a jump press stays wanted
+    int32_t action_cooldown;  // ticks until the action key works again
+    uint32_t walking;         // 1 while the player asks for a walking speed
+    uint32_t on_slippery;     // 1 when the hero last stood on slippery ice
+    float walk_distance;      // pixels walked
+    Enemy enemies[MAX_ENEMIES];
+    Snowball snowballs[MAX_SNOWBALLS];
+    Particle particles[MAX_PARTICLES];
+    Popup popups[MAX_POPUPS];
+    int32_t portal_timers[MAX_PORTALS];  // ticks until each portal sends its next enemy
+    int32_t score;            // kept across levels
+    int32_t lives;            // kept across levels
+    int32_t snowballs_left;   // kept across levels
+    int32_t freeze_ticks;     // enemies are frozen while non-zero
+    int32_t bonus;            // the bonus counter, 10000 at level start
+    float bonus_acc;          // countdown not yet taken off the bonus
+    float bonus_step;         // countdown per tick
+};
+
+// One tick's input; each entry is tested only for non-zero.
+struct InputFrame {
+    int32_t left;            // left held
+    int32_t right;           // right held
+    int32_t up_held;         // up held (not read by the play rules)
+    int32_t down;            // down held
+    int32_t jump_pressed;    // 1 in the tick in which jump went down
+    int32_t action_pressed;  // 1 in the tick in which make-or-break went down
+    int32_t throw_pressed;   // 1 in the tick in which throw went down
+};
+
+// The one record of play.
+extern PlayState play;
+
+// Clears the play state, gives three lives and starts the level (state 4 at once when the table is empty).
+void new_game(int level);
+
+// Loads a level of the table into the play state and enters the level intro.
+void start_level(int level);
+
+// 1 when the current level starts a new world, else 0.
+int level_starts_world();
+
+// Advances play by one tick.
+void game_step(const InputFrame& input);
+
+// Adds points to the score, with an extra life at each of 20000 + 30000k (k = 0..32) crossed.
+void add_score(int points);
+
+// Ends the hero's life when playing: state 2, effect 8, music stopped.
+void kill_hero();
+
+// Starts a particle of a kind at a position in the first free slot; nothing when all are busy.
+void spawn_particle(int kind, float x, float y);
+
+// Shows points at a position for 50 ticks in the first free pop-up slot; nothing when all are busy.
+void spawn_popup(float x, float y, int points);
+
+// 1 when the rectangle touches a solid cell or leaves the grid, else 0.
+int rect_hits_solid(float x0, float y0, float x1, float y1);
