@@ -1,0 +1,102 @@
+// The two bitmap glyph fonts: UTF-8 reading, glyph lookup, text width and
+// drawing glyph text from the sheets.
+#include "draw/draw.h"
+
+extern const int16_t glyph_advance_small[GLYPH_COUNT];
+extern const int16_t glyph_sheet_x_small[GLYPH_COUNT];
+extern const int16_t glyph_sheet_y_small[GLYPH_COUNT];
+extern const int16_t glyph_advance_big[GLYPH_COUNT];
+extern const int16_t glyph_sheet_x_big[GLYPH_COUNT];
+extern const int16_t glyph_sheet_y_big[GLYPH_COUNT];
+
+const GlyphFont glyph_fonts[2] = {
+    {glyph_advance_small, glyph_sheet_x_small, glyph_sheet_y_small, 28},
+    {glyph_advance_big, glyph_sheet_x_big, glyph_sheet_y_big, 47},
+};
+
+// Neighbouring glyph boxes overlap by this much, so that the dark edges of
+// two letters touch instead of leaving a gap.
+static const int GLYPH_OVERLAP = 5;
+
+// Reads one code point at *p and moves *p past it. Continuation bytes are
+// only checked for not being the terminator, so reading never passes the
+// end of the text; anything else that is not UTF-8 of one to three bytes
+// becomes "?", one byte at a time.
+static int32_t next_code(const unsigned char** p)
+{
+    const unsigned char* s = *p;
+    unsigned b0 = s[0];
+    if (b0 < 0x80) {
+        *p = s + 1;
+        return (int32_t)b0;
+    }
+    if ((b0 & 0xE0) == 0xC0 && s[1] != 0) {
+        *p = s + 2;
+        return (int32_t)((b0 & 0x1F) * 64 + (s[1] & 0x3F));
+    }
+    if ((b0 & 0xF0) == 0xE0 && s[1] != 0 && s[2] != 0) {
+        *p = s + 3;
+        return (int32_t)((b0 & 0x0F) * 4096 + (s[1] & 0x3F) * 64 + (s[2] & 0x3F));
+    }
+    *p = s + 1;
+    return '?';
+}
+
+int32_t find_glyph(int32_t code)
+{
+    int low = 0, high = GLYPH_COUNT - 1;
+    while (low <= high) {
+        int middle = (low + high) / 2;
+        if (glyph_codes[middle] == code)
+            return middle;
+        if (glyph_codes[middle] > code)
+            high = middle - 1;
+        else
+            low = middle + 1;
+    }
+    return GLYPH_QUESTION;
+}
+
+static const GlyphFont& font_of(int32_t font)
+{
+    return glyph_fonts[font != 0];
+}
+
+int32_t text_width(const char* text, int32_t font)
+{
+    const GlyphFont& f = font_of(font);
+    const unsigned char* p = (const unsigned char*)text;
+    int32_t width = GLYPH_OVERLAP;
+    while (*p)
+        width += f.glyph_advance[find_glyph(next_code(&p))] - GLYPH_OVERLAP;
+    return width;
+}
+
+int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t colour, float x, float y, float scale)
+{
+    const GlyphFont& f = font_of(font);
+    SDL_Texture* sheet = font ? textures.font_big : textures.font_small;
+    float width = (float)text_width(text, font) * scale;
+    if (align == 2)
+        x -= width;
+    else if (align == 1)
+        x -= 0.5f * width;
+    SDL_SetTextureColorMod(sheet, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    SDL_SetTextureAlphaMod(sheet, (colour >> 24) & 0xFF);
+    float height = (float)f.height * scale;
+    const unsigned char* p = (const unsigned char*)text;
+    while (*p) {
+        int32_t g = find_glyph(next_code(&p));
+        int32_t a = f.glyph_advance[g];
+        SDL_Rect src = {f.glyph_sheet_x[g], f.glyph_sheet_y[g], 2 * a, 2 * f.height};
+        SDL_FRect dst = {x, y, (float)a * scale, height};
+        SDL_RenderCopyF(textures.renderer, sheet, &src, &dst);
+        x += (float)(a - GLYPH_OVERLAP) * scale;
+    }
+    return (int32_t)width;
+}
+
+int32_t draw_text(const char* text, int32_t x, int32_t y, int32_t font, int32_t align, uint32_t colour)
+{
+    return draw_text_scaled(text, font, align, colour, (float)x, (float)y, 1.0f);
+}
