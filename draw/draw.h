@@ -56,6 +56,28 @@ void draw_sprite_scaled(float x, float y, float scale, int32_t sprite, int32_t f
 // Draws a sprite at half size at (x, y), turned clockwise by angle degrees about its centre.
 void draw_sprite_rotated(float x, float y, float angle, int32_t sprite, int32_t alpha);
 
+// ---- Backgrounds, frames, bars and panels ----
+// Rectangles are integer logical-screen pixels; textures are copied whole.
+
+enum { THEME_COUNT = 24 };
+// The built-in picture of each theme 0..23.
+extern const BuiltinPicture* const theme_images[THEME_COUNT];
+// The theme whose picture textures.background holds; -1 before the first background.
+extern int32_t background_theme;
+
+// Draws the background of theme (theme mod 24) over the play area, decoding it only when the theme changes.
+void draw_background(int32_t theme);
+// Draws the left side frame, its mirror image at the right and the bottom frame.
+void draw_side_frames();
+// Draws the top bar and the bottom bar.
+void draw_bars();
+// Draws the band across the whole screen width from y, h pixels high.
+void draw_band(int32_t y, int32_t h);
+// Draws the title logo, 600 x 120, centred on x with its top at y.
+void draw_logo(int32_t x, int32_t y);
+// Fills a rectangle with colour 0xAABBGGRR, blended by its alpha.
+void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
+
 // ---- Glyph fonts and glyph text ----
 // A font argument of 0 selects the small font, any other value the big one.
 // Colours are 0xAABBGGRR; alignment 0 left, 1 centred, 2 right, others left.
