@@ -1,0 +1,13 @@
+// Sound: operations shared by the files of this folder only.
+#pragma once
+#include "sound/sound.h"
+
+// Takes and releases the audio device's lock, only while a device is open.
+void lock_audio();
+void unlock_audio();
+
+// Loads segment voice->segment of voice->effect into the voice's oscillator.
+void load_segment(Voice* voice);
+
+// Reads music voice i's next token from its track and loads the oscillator.
+void read_token(int i);
