@@ -8,6 +8,3 @@ void unlock_audio();
 
 // Loads segment voice->segment of voice->effect into the voice's oscillator.
 void load_segment(Voice* voice);
-
-// Reads music voice i's next token from its track and loads the oscillator.
-void read_token(int i);

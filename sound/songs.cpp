@@ -37,11 +37,9 @@ static bool is_digit(char c)
     return c >= '0' && c <= '9';
 }
 
-void read_token(int i)
+void read_token(Voice* v, const SongTrack* track)
 {
-    Voice* v = &music_voices[i];
     Oscillator* osc = &v->osc;
-    const SongTrack* track = &songs[current_song].tracks[i];
     const char* text = track->notes ? track->notes : "";
     int ends_met = 0;
     for (;;) {

@@ -89,6 +89,9 @@ void set_volumes(int music_percent, int effect_percent);
 // Produces the next sample of one oscillator and advances it by one sample.
 float voice_sample(Oscillator* osc);
 
+// Reads a music voice's next token of track and loads its oscillator.
+void read_token(Voice* voice, const SongTrack* track);
+
 // Writes n samples to out, advancing the synthesiser; takes no lock.
 void audio_render(int16_t* out, int n);
 

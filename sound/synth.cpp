@@ -70,7 +70,7 @@ void audio_render(int16_t* out, int n)
                 Voice* v = &music_voices[i];
                 v->note_left--;
                 if (v->note_left < 1)
-                    read_token(i);
+                    read_token(v, &songs[current_song].tracks[i]);
                 m = m + voice_sample(&v->osc);
             }
         }
