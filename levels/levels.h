@@ -15,14 +15,14 @@ struct LevelPortal {
     int32_t row;
     int32_t col;
     int32_t kind;      // the enemy kind the portal sends
-    int32_t period_s;  // seconds between two enemies, 2 or more
+    int32_t period_s;  // seconds between two enemies, 2..INT32_MAX as read: clamp before turning into ticks
 };
 
 struct LevelRecord {
     char name[64];
     char world[48];
-    int32_t time_limit;
-    int32_t theme;
+    int32_t time_limit;  // seconds, 6..INT32_MAX as read: clamp before turning into ticks
+    int32_t theme;       // any value as read
     uint8_t cells[LEVEL_ROWS][LEVEL_COLS];  // 0 empty, 1 ice block, 2 stone, 3 slippery ice
     uint8_t items[LEVEL_ROWS][LEVEL_COLS];  // item code in bits 0..6, bit 7 hidden in the cell
     int32_t hero_row;
