@@ -1,0 +1,140 @@
+// The language table, the current language and the choice of language at
+// start-up from a code, the desktop's preferred locales or the environment.
+#include "text/text.h"
+
+#include <SDL_locale.h>
+#include <SDL_stdinc.h>
+
+#include <cstdlib>
+#include <cstring>
+
+// The text pictures are not made yet: their fields stay empty.
+#define LANGUAGE(index, code, rtl) { code, rtl, nullptr, 0, nullptr, nullptr, nullptr, language_texts[index] }
+
+const LanguageInfo language_table[LANGUAGE_COUNT] = {
+    LANGUAGE(0, "da", 0),  LANGUAGE(1, "sv", 0),  LANGUAGE(2, "nb", 0),     LANGUAGE(3, "fi", 0),
+    LANGUAGE(4, "is", 0),  LANGUAGE(5, "en", 0),  LANGUAGE(6, "de", 0),     LANGUAGE(7, "nl", 0),
+    LANGUAGE(8, "fr", 0),  LANGUAGE(9, "it", 0),  LANGUAGE(10, "es", 0),    LANGUAGE(11, "pt", 0),
+    LANGUAGE(12, "pt_BR", 0), LANGUAGE(13, "pl", 0), LANGUAGE(14, "cs", 0), LANGUAGE(15, "hu", 0),
+    LANGUAGE(16, "ro", 0), LANGUAGE(17, "el", 0), LANGUAGE(18, "tr", 0),    LANGUAGE(19, "uk", 0),
+    LANGUAGE(20, "he", 1), LANGUAGE(21, "ar", 1), LANGUAGE(22, "fa", 1),    LANGUAGE(23, "ur", 1),
+    LANGUAGE(24, "hi", 0), LANGUAGE(25, "bn", 0), LANGUAGE(26, "th", 0),    LANGUAGE(27, "vi", 0),
+    LANGUAGE(28, "id", 0), LANGUAGE(29, "ko", 0), LANGUAGE(30, "ja", 0),    LANGUAGE(31, "zh", 0),
+};
+
+int32_t current_language = LANGUAGE_ENGLISH;
+uint32_t locale_banner = 0;
+
+const char* language_code(int32_t index) { return language_table[index].code; }
+
+int32_t get_language() { return current_language; }
+
+void set_language(int32_t index)
+{
+    if ((uint32_t)index < LANGUAGE_COUNT)
+        current_language = index;
+}
+
+uint32_t locale_banner_flag() { return locale_banner; }
+
+static bool is_locale_stop(char c) { return c == '-' || c == '.' || c == '@' || c == '_'; }
+
+int32_t find_language(const char* locale)
+{
+    if (!locale || !locale[0])
+        return -1;
+
+    // The language part: up to three bytes before the first separator, lower-cased.
+    char part[4] = {};
+    int len = 0;
+    while (len < 3 && locale[len] && !is_locale_stop(locale[len])) {
+        part[len] = (char)(locale[len] | 0x20);
+        len++;
+    }
+
+    const char* code = part;
+    if (!strcmp(part, "pt") && (locale[2] == '_' || locale[2] == '-') && (locale[3] == 'B' || locale[3] == 'b') &&
+        (locale[4] == 'R' || locale[4] == 'r'))
+        code = "pt_BR";
+    else if (!strcmp(part, "no") || !strcmp(part, "nn"))
+        code = "nb";
+    else if (!strcmp(part, "kl") || !strcmp(part, "fo"))
+        code = "da";
+    else if (!strcmp(part, "ru")) {
+        code = "uk";
+        locale_banner = 1;
+    } else if (!strcmp(part, "iw"))
+        code = "he";
+    else if (!strcmp(part, "in"))
+        code = "id";
+
+    for (int32_t i = 0; i < LANGUAGE_COUNT; i++)
+        if (!strcmp(code, language_table[i].code))
+            return i;
+    return -1;
+}
+
+static bool begins_with_ru(const char* s) { return s && s[0] == 'r' && s[1] == 'u'; }
+
+// The first language named by a piece of a ':'-separated environment value, or -1.
+static int32_t find_in_list(const char* value)
+{
+    char buffer[128];
+    SDL_strlcpy(buffer, value, sizeof buffer);
+    for (char* piece = buffer; *piece;) {
+        char* end = strchr(piece, ':');
+        if (end)
+            *end = 0;
+        int32_t idx = find_language(piece);
+        if (idx >= 0)
+            return idx;
+        if (!end)
+            break;
+        piece = end + 1;
+    }
+    return -1;
+}
+
+void choose_language(const char* code)
+{
+    int32_t idx = find_language(code);
+    locale_banner = 0;
+
+    SDL_Locale* locales = SDL_GetPreferredLocales();
+
+    if (idx >= 0) {
+        // A given language still shows the banner to a player whose desktop speaks Russian.
+        for (SDL_Locale* l = locales; l && l->language; l++)
+            if (begins_with_ru(l->language))
+                locale_banner = 1;
+        if (begins_with_ru(getenv("LANG")) || begins_with_ru(getenv("LANGUAGE")))
+            locale_banner = 1;
+        SDL_free(locales);
+        current_language = idx;
+        return;
+    }
+
+    if (locales) {
+        for (SDL_Locale* l = locales; l->language && idx < 0; l++)
+            idx = find_language(l->language);
+        SDL_free(locales);
+        if (idx >= 0) {
+            current_language = idx;
+            return;
+        }
+    }
+
+    static const char* const variables[] = { "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG" };
+    for (const char* name : variables) {
+        const char* value = getenv(name);
+        if (!value)
+            continue;
+        idx = find_in_list(value);
+        if (idx >= 0) {
+            current_language = idx;
+            return;
+        }
+    }
+
+    current_language = find_language("en");
+}

@@ -1,0 +1,74 @@
+// Message references, the ring of short formatted strings, and the lookups
+// of the title, the built-in names and glyph-safe texts.
+#include "text/text.h"
+
+#include <cstdio>
+#include <cstring>
+
+// The Danish texts of these messages are the built-in world and level names.
+enum { FIRST_BUILTIN_NAME = 32, LAST_BUILTIN_NAME = 58 };
+
+char text_ring[TEXT_RING_SIZE][TEXT_RING_BYTES];
+int32_t text_ring_index = 0;
+
+static char* next_ring_buffer()
+{
+    text_ring_index = (text_ring_index + 1) % TEXT_RING_SIZE;
+    return text_ring[text_ring_index];
+}
+
+char* num_text(int32_t n)
+{
+    char* buffer = next_ring_buffer();
+    snprintf(buffer, TEXT_RING_BYTES, "%d", n);
+    return buffer;
+}
+
+char* msg_ref_text(int32_t n)
+{
+    char* buffer = next_ring_buffer();
+    snprintf(buffer, TEXT_RING_BYTES, "\x01%d", n);
+    return buffer;
+}
+
+const char* current_title() { return language_table[current_language].texts[0]; }
+
+const char* level_name_ref(const char* name)
+{
+    const char* const* danish = language_table[0].texts;
+    for (int32_t m = FIRST_BUILTIN_NAME; m <= LAST_BUILTIN_NAME; m++)
+        if (!strcmp(name, danish[m]))
+            return msg_ref_text(m);
+    return name;
+}
+
+// Whether the glyph fonts hold code point c: Latin, Greek, Cyrillic, Vietnamese, en dash and apostrophe.
+static bool glyph_safe(uint32_t c)
+{
+    return c < 0x250 || (c >= 0x370 && c <= 0x3FF) || (c >= 0x400 && c <= 0x45F) || (c >= 0x490 && c <= 0x491) ||
+           (c >= 0x1EA0 && c <= 0x1EF9) || c == 0x2013 || c == 0x2019;
+}
+
+const char* message_text(int32_t n)
+{
+    const char* text = language_table[current_language].texts[n];
+    const unsigned char* p = (const unsigned char*)text;
+    while (*p) {
+        uint32_t c;
+        if (p[0] < 0x80) {
+            c = p[0];
+            p += 1;
+        } else if (p[0] >= 0xC0 && p[0] <= 0xDF && p[1]) {
+            c = ((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu);
+            p += 2;
+        } else if (p[0] >= 0xE0 && p[0] <= 0xEF && p[1] && p[2]) {
+            c = ((p[0] & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+            p += 3;
+        } else {
+            return language_table[LANGUAGE_ENGLISH].texts[n];
+        }
+        if (!glyph_safe(c))
+            return language_table[LANGUAGE_ENGLISH].texts[n];
+    }
+    return text;
+}

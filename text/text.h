@@ -1,0 +1,74 @@
+// Texts: the 32 languages with their 118 messages, the choice of language,
+// message references and the ring of short formatted strings.
+#pragma once
+#include <cstdint>
+
+enum { LANGUAGE_COUNT = 32, MESSAGE_COUNT = 118, LANGUAGE_ENGLISH = 5, TEXT_RING_SIZE = 16, TEXT_RING_BYTES = 128 };
+
+// One language: its code, its direction, its text picture and its texts.
+struct LanguageInfo {
+    const char* code;           // as in the settings file, e.g. "pt_BR"
+    uint32_t rtl;               // 1 for a right-to-left language
+    const uint8_t* atlas_png;   // the text picture, a PNG file
+    uint64_t atlas_size;        // its length in bytes
+    const int16_t* runs;        // run lists of the text picture
+    const uint16_t* run_index;  // where each message's small and big run lists begin
+    const int16_t* rects;       // piece rectangles: x, y, w, h, baseline
+    const char* const* texts;   // the 118 UTF-8 texts
+};
+
+// The languages in their fixed order; the index is the language number.
+extern const LanguageInfo language_table[LANGUAGE_COUNT];
+
+// The UTF-8 texts of every language, read from data/lang/<code>.txt.
+extern const char* const language_texts[LANGUAGE_COUNT][MESSAGE_COUNT];
+
+extern int32_t current_language;  // 0..31, English until the choice at start-up
+extern uint32_t locale_banner;    // 1 when the player's locale is Russian
+
+// The code of language index (0..31).
+const char* language_code(int32_t index);
+
+// The current language.
+int32_t get_language();
+
+// Makes index the current language when it is 0..31; otherwise changes nothing.
+void set_language(int32_t index);
+
+// The locale banner flag, 0 or 1.
+uint32_t locale_banner_flag();
+
+// The language a locale string names, or -1; a Russian locale sets the banner flag.
+int32_t find_language(const char* locale);
+
+// Chooses the language at start-up from a code (or null), the desktop's locales and the environment.
+void choose_language(const char* code);
+
+// The 16 rotating buffers of short formatted strings, and the one used last.
+extern char text_ring[TEXT_RING_SIZE][TEXT_RING_BYTES];
+extern int32_t text_ring_index;
+
+// n in decimal, in the next ring buffer.
+char* num_text(int32_t n);
+
+// The message reference to message n, in the next ring buffer.
+char* msg_ref_text(int32_t n);
+
+// Message 0 of the current language: the game's title.
+const char* current_title();
+
+// The message reference of a built-in level or world name, else name itself.
+const char* level_name_ref(const char* name);
+
+// Message n (0..117) in the current language, or in English where the glyph fonts lack a character.
+const char* message_text(int32_t n);
+
+// One language file parsed: its texts point into store.
+struct LanguageFile {
+    const char* texts[MESSAGE_COUNT];
+    char error[192];
+    char store[65536];
+};
+
+// Parses the text of a language file; 0, or -1 with a message naming the line in error.
+int32_t parse_language_file(const char* text, uint32_t size, LanguageFile* file);
