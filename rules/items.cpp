@@ -1,0 +1,75 @@
+// Items the hero's box reaches, what each does, and the door that ends the
+// level once the key is taken.
+#include <cmath>
+#include "rules/local.h"
+#include "sound/sound.h"
+
+const int32_t item_points[12] = { 0, 200, 1000, 500, 2000, 5000, 100, 200, 0, 300, 1000, 1000 };
+
+static const int32_t FREEZE_TICKS = 360;
+
+static void take_item(int row, int col)
+{
+    int code = play.items[row][col];
+    float left = 48.0f * (float)col, top = 48.0f * (float)row;
+    play.items[row][col] = ITEM_NONE;
+    spawn_particle(PARTICLE_PUFF, left, top);
+    int effect = 5;
+    switch (code) {
+    case ITEM_SNOWBALLS:
+        play.snowballs_left += 3;
+        break;
+    case ITEM_HOURGLASS:
+        play.bonus = (play.bonus < 5000 ? play.bonus : 5000) + 5000;
+        effect = 12;
+        break;
+    case ITEM_LIFE:
+        play.lives += 1;
+        effect = 11;
+        break;
+    case ITEM_SNOWFLAKE:
+        play.freeze_ticks = FREEZE_TICKS;
+        effect = 12;
+        break;
+    case ITEM_KEY:
+        play.has_key = 1;
+        effect = 6;
+        break;
+    default:
+        break;
+    }
+    play_effect(effect);
+    if (code == ITEM_LIFE)
+        return;
+    int points = code < 12 ? item_points[code] : 0;
+    add_score(points);
+    spawn_popup(left, top, points);
+}
+
+int take_items()
+{
+    float x = play.hero_x, y = play.hero_y;
+    int r0 = (int)floorf((y + 6.0f) / 48.0f), r1 = (int)floorf((y + 47.0f) / 48.0f);
+    int c0 = (int)floorf((x + 10.0f) / 48.0f), c1 = (int)floorf((x + 37.0f) / 48.0f);
+    for (int r = r0; r <= r1; r++) {
+        for (int c = c0; c <= c1; c++) {
+            if (r < 0 || r >= LEVEL_ROWS || c < 0 || c >= LEVEL_COLS)
+                continue;
+            int code = play.items[r][c];
+            if (code >= 1 && code <= 127)
+                take_item(r, c);
+        }
+    }
+
+    const LevelRecord& level = current_level();
+    if (play.has_key && play.on_ground
+        && fabsf((x + 24.0f) - (48.0f * (float)level.door_col + 24.0f)) < 14.0f
+        && fabsf((y + 24.0f) - (48.0f * (float)level.door_row + 24.0f)) < 10.0f) {
+        play.state = STATE_LEVEL_DONE;
+        play.tick = 0;
+        play_effect(7);
+        play_music(-1);
+        return 1;
+    }
+    return 0;
+}
