@@ -1,0 +1,91 @@
+// The text ring, number and reference strings, the built-in names as
+// references, and the glyph-safe texts.
+#include "text/text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(TextRing, SeventeenthUseReusesTheFirstBuffer)
+{
+    char* first = num_text(111);
+    char* others[15];
+    for (int i = 0; i < 15; i++)
+        others[i] = num_text(i);
+    EXPECT_STREQ(first, "111") << "a string stays intact for 15 further uses";
+    for (int i = 0; i < 15; i++)
+        EXPECT_NE(others[i], first);
+    char* seventeenth = msg_ref_text(27);
+    EXPECT_EQ(seventeenth, first);
+    EXPECT_STREQ(first, "\x01" "27");
+}
+
+TEST(TextRing, NumbersAndReferences)
+{
+    EXPECT_STREQ(num_text(-5), "-5");
+    EXPECT_STREQ(num_text(INT32_MIN), "-2147483648");
+    EXPECT_EQ(std::string(msg_ref_text(2)), std::string("\x01" "2"));
+    EXPECT_EQ(std::string(msg_ref_text(117)), std::string("\x01" "117"));
+}
+
+TEST(LevelNameRef, BuiltInNamesBecomeReferences)
+{
+    char expected[8];
+    for (int m = 32; m <= 58; m++) {
+        snprintf(expected, sizeof expected, "\x01%d", m);
+        std::string name = language_table[0].texts[m];
+        EXPECT_STREQ(level_name_ref(name.c_str()), expected) << name;
+    }
+}
+
+TEST(LevelNameRef, OtherNamesStayAsTheyAreWithoutTouchingTheRing)
+{
+    static const char* const names[] = {
+        "Kælkebakken ", "kælkebakken", " Kælkebakken", "Kælkebakke", "JULEAFTEN", "Tom", "Bane 1",
+        "Frostova", "", "Christmas Eve", "\x01" "35",
+    };
+    for (const char* name : names) {
+        int32_t ring = text_ring_index;
+        EXPECT_EQ(level_name_ref(name), name) << name;
+        EXPECT_EQ(text_ring_index, ring) << name;
+    }
+}
+
+TEST(CurrentTitle, FollowsTheLanguage)
+{
+    set_language(19);
+    EXPECT_STREQ(current_title(), language_table[19].texts[0]);
+    set_language(LANGUAGE_ENGLISH);
+    EXPECT_STREQ(current_title(), "Frostova");
+}
+
+TEST(MessageText, FallsBackToEnglishWhereTheGlyphFontsLackACharacter)
+{
+    // Message 2 is the language's own name, written in its own script.
+    static const struct {
+        int32_t language;
+        bool own;
+    } cases[] = {
+        { 0, true }, { 4, true }, { 14, true }, { 17, true }, { 19, true }, { 27, true },
+        { 20, false }, { 21, false }, { 24, false }, { 26, false }, { 29, false }, { 30, false },
+    };
+    for (const auto& c : cases) {
+        set_language(c.language);
+        const char* expected = c.own ? language_table[c.language].texts[2] : "English";
+        EXPECT_STREQ(message_text(2), expected) << language_code(c.language);
+        EXPECT_STREQ(message_text(1), "Слава Україні!") << language_code(c.language);
+    }
+    set_language(LANGUAGE_ENGLISH);
+}
+
+TEST(MessageText, LatinGreekAndCyrillicTranslationsNeedNoFallback)
+{
+    // Typographic quotes or an ellipsis would silently show English instead.
+    static const int32_t languages[] = { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 27, 28 };
+    for (int32_t language : languages) {
+        set_language(language);
+        for (int32_t m = 0; m < MESSAGE_COUNT; m++)
+            EXPECT_EQ(message_text(m), language_table[language].texts[m]) << language_code(language) << " " << m;
+    }
+    set_language(LANGUAGE_ENGLISH);
+}
