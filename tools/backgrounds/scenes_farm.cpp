@@ -1,0 +1,544 @@
+// The Elves' Farm: dusk in orange and pink over barns and fields of snow,
+// and the warm corners of the farm where the elves live.
+#include "scenes.h"
+
+#include <cmath>
+
+static const Rgb DUSK_TOP = hex(0x2A3060), DUSK_MID = hex(0x8A5A8A), DUSK_LOW = hex(0xF0A070);
+static const Rgb PINK = hex(0xE8909A), SNOW = hex(0xD8F1FF), BARN = hex(0x8A3A38);
+static const Rgb CANDLE = hex(0xF28C28), GOLD = hex(0xF2B632), RED = hex(0xD7263D), PINE = hex(0x2E7D4F);
+static const Rgb OUTLINE = hex(0x152038), LIT = hex(0xFFC46A), WOOD = hex(0x6A4634);
+
+static const Stop DUSK_PANE[] = {{0, DUSK_TOP, 1}, {0.55, DUSK_MID, 1}, {1, DUSK_LOW, 1}};
+
+static void dusk_sky(cairo_t* cr, Rng& rng, double horizon, double sun_x)
+{
+    Stop sky[] = {{0, DUSK_TOP, 1}, {0.45, hex(0x6A4A80), 1}, {0.8, PINK, 1}, {1, DUSK_LOW, 1}};
+    fill_vertical(cr, 0, 0, PIC_W, horizon, sky, 4);
+    cairo_set_source_rgb(cr, DUSK_LOW.r, DUSK_LOW.g, DUSK_LOW.b);
+    cairo_rectangle(cr, 0, horizon, PIC_W, PIC_H - horizon);
+    cairo_fill(cr);
+    stars(cr, rng, 60, 0, horizon * 0.35, 0.5);
+    glow_ellipse(cr, sun_x, horizon, 700, 260, hex(0xFFB070), 0.35);
+    glow(cr, sun_x, horizon - 10, 70, hex(0xFFE0B0), 0.6);
+    clouds(cr, rng, 10, horizon * 0.45, 100, hex(0xF0B0B8), 0.3);
+}
+
+// A snow field lit pink by the sky above it.
+static void dusk_field(cairo_t* cr, Rng& rng, double y, double amplitude, double shade)
+{
+    Rgb lit = mix(mix(SNOW, PINK, 0.4 + shade * 0.2), DUSK_TOP, 0.2 + shade * 0.1);
+    ridge(cr, rng, y, amplitude, 0.7, lit, mix(SNOW, DUSK_TOP, 0.5 + shade * 0.2));
+}
+
+// A red barn with a gambrel roof and a lit door or window.
+static void barn(cairo_t* cr, double x, double base, double w, double h, Rgb wall, double lit)
+{
+    double roof = h * 0.55;
+    cairo_set_source_rgb(cr, wall.r, wall.g, wall.b);
+    cairo_rectangle(cr, x, base - h, w, h);
+    cairo_fill(cr);
+    cairo_move_to(cr, x - w * 0.05, base - h);
+    cairo_line_to(cr, x + w * 0.12, base - h - roof * 0.6);
+    cairo_line_to(cr, x + w * 0.5, base - h - roof);
+    cairo_line_to(cr, x + w * 0.88, base - h - roof * 0.6);
+    cairo_line_to(cr, x + w * 1.05, base - h);
+    cairo_close_path(cr);
+    Rgb roof_c = mix(SNOW, PINK, 0.4);
+    cairo_set_source_rgb(cr, roof_c.r, roof_c.g, roof_c.b);
+    cairo_fill(cr);
+    // The big doors with their white cross braces.
+    Rgb trim = mix(SNOW, wall, 0.4);
+    cairo_set_source_rgb(cr, trim.r, trim.g, trim.b);
+    cairo_set_line_width(cr, w * 0.02);
+    double dx = x + w * 0.3, dw = w * 0.4, dh = h * 0.6;
+    cairo_rectangle(cr, dx, base - dh, dw, dh);
+    cairo_move_to(cr, dx, base - dh);
+    cairo_line_to(cr, dx + dw, base);
+    cairo_move_to(cr, dx + dw, base - dh);
+    cairo_line_to(cr, dx, base);
+    cairo_stroke(cr);
+    if (lit > 0)
+        lit_window(cr, x + w * 0.43, base - h - roof * 0.45, w * 0.14, roof * 0.3, LIT, trim, w * 0.2 * lit);
+}
+
+static void the_elves_and_the_sled(cairo_t* cr, Rng& rng)
+{
+    dusk_sky(cr, rng, 760, 1050);
+    dusk_field(cr, rng, 780, 20, 0.0);
+    barn(cr, 1000, 800, 200, 110, BARN, 1.0);
+    house(cr, rng, 1230, 800, 130, 80, 60, hex(0xC8A088), hex(0x6A3A40), LIT, 1.0);
+    fir_row(cr, rng, -30, 500, 800, 90, 150, mix(PINE, DUSK_TOP, 0.6), PINK, 0.3);
+    dusk_field(cr, rng, 920, 50, 0.4);
+    // The elves hauling a sled loaded with sacks up the field.
+    Rgb wood = WOOD;
+    cairo_set_source_rgb(cr, wood.r, wood.g, wood.b);
+    cairo_set_line_width(cr, 8);
+    cairo_move_to(cr, 440, 930);
+    cairo_line_to(cr, 640, 930);
+    cairo_curve_to(cr, 680, 930, 680, 900, 660, 896);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 450, 880, 190, 34);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.7, 0.6, 0.5);
+    cairo_arc(cr, 500, 860, 34, 0, 6.2832);
+    cairo_arc(cr, 580, 856, 40, 0, 6.2832);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.3, 0.2, 0.2);
+    cairo_set_line_width(cr, 4);
+    cairo_move_to(cr, 660, 900);
+    cairo_line_to(cr, 760, 880);
+    cairo_line_to(cr, 860, 870);
+    cairo_stroke(cr);
+    elf(cr, 770, 900, 2.2, hex(0x5A4A6A), RED);
+    elf(cr, 870, 890, 2.2, hex(0x4A5A6A), RED);
+    elf(cr, 410, 930, 2.0, hex(0x6A4A4A), RED);
+    // The sled's tracks.
+    cairo_set_source_rgba(cr, 0.55, 0.45, 0.6, 0.5);
+    cairo_set_line_width(cr, 5);
+    cairo_move_to(cr, 440, 934);
+    cairo_curve_to(cr, 300, 960, 200, 1060, 60, 1160);
+    cairo_move_to(cr, 460, 944);
+    cairo_curve_to(cr, 330, 975, 230, 1070, 100, 1160);
+    cairo_stroke(cr);
+}
+
+static void fetching_the_tree(cairo_t* cr, Rng& rng)
+{
+    dusk_sky(cr, rng, 700, 300);
+    fir_row(cr, rng, -40, 600, 720, 180, 280, mix(PINE, DUSK_TOP, 0.55), PINK, 0.35);
+    dusk_field(cr, rng, 740, 15, 0.1);
+    barn(cr, 900, 780, 320, 190, BARN, 1.0);
+    house(cr, rng, 1240, 780, 200, 130, 90, hex(0xC8A088), hex(0x6A3A40), LIT, 1.0);
+    dusk_field(cr, rng, 900, 30, 0.45);
+    // The horse pulling the sledge with the tree on it, homeward bound.
+    Rgb horse = mix(OUTLINE, hex(0x5A3A3A), 0.5);
+    cairo_save(cr);
+    cairo_translate(cr, 760, 960);
+    cairo_set_source_rgb(cr, horse.r, horse.g, horse.b);
+    cairo_save(cr);
+    cairo_translate(cr, 0, -110);
+    cairo_scale(cr, 1, 0.45);
+    cairo_arc(cr, 0, 0, 90, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_move_to(cr, 60, -130);
+    cairo_line_to(cr, 110, -200);
+    cairo_line_to(cr, 150, -190);
+    cairo_line_to(cr, 100, -100);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 150, -190);
+    cairo_rotate(cr, 0.6);
+    cairo_scale(cr, 1, 0.5);
+    cairo_arc(cr, 0, 0, 36, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 16);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    double legs[] = {-60, -40, 50, 70};
+    for (double l : legs) {
+        cairo_move_to(cr, l, -100);
+        cairo_line_to(cr, l + (l > 0 ? 10 : -6), 0);
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    // The sledge and the tree lying on it.
+    cairo_set_source_rgb(cr, WOOD.r, WOOD.g, WOOD.b);
+    cairo_set_line_width(cr, 8);
+    cairo_move_to(cr, 260, 968);
+    cairo_line_to(cr, 640, 968);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 640, 930);
+    cairo_line_to(cr, 700, 880);
+    cairo_stroke(cr);
+    Rgb tree = mix(PINE, DUSK_TOP, 0.35);
+    cairo_set_source_rgb(cr, tree.r, tree.g, tree.b);
+    cairo_move_to(cr, 640, 920);
+    cairo_curve_to(cr, 500, 840, 340, 820, 200, 850);
+    cairo_curve_to(cr, 260, 900, 260, 950, 220, 960);
+    cairo_line_to(cr, 640, 950);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    glow_ellipse(cr, 420, 850, 200, 20, PINK, 0.4, false);
+    elf(cr, 960, 960, 2.2, hex(0x5A4A6A), RED);
+}
+
+static void into_the_forest(cairo_t* cr, Rng& rng)
+{
+    dusk_sky(cr, rng, 800, 720);
+    // Layers of firs, hazy pink far off and darker close by.
+    for (int layer = 0; layer < 4; layer++) {
+        double k = layer / 3.0;
+        Rgb body = mix(mix(PINK, DUSK_MID, 0.5), mix(PINE, DUSK_TOP, 0.7), k);
+        fir_row(cr, rng, -80, PIC_W + 80, 700 + layer * 90, 220 + layer * 90, 320 + layer * 140, body, mix(SNOW, PINK, 0.3), 0.2 + 0.15 * k);
+        if (layer == 1)
+            glow_ellipse(cr, 720, 800, 600, 200, hex(0xFFB070), 0.25);
+    }
+    // A clearing in the middle: the snow lit by the low sun, keeping the play calm.
+    Stop clearing[] = {{0, mix(SNOW, PINK, 0.4), 1}, {1, mix(SNOW, DUSK_TOP, 0.5), 1}};
+    cairo_move_to(cr, 0, 1152);
+    cairo_curve_to(cr, 300, 960, 1140, 960, 1440, 1152);
+    cairo_close_path(cr);
+    source_vertical(cr, 960, 1152, clearing, 2);
+    cairo_fill(cr);
+    // Light falling between the trunks.
+    for (int i = 0; i < 5; i++) {
+        double x = 300 + i * 220;
+        cairo_save(cr);
+        cairo_move_to(cr, x, 0);
+        cairo_line_to(cr, x + 60, 0);
+        cairo_line_to(cr, x + 260, 1152);
+        cairo_line_to(cr, x + 120, 1152);
+        cairo_close_path(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+        cairo_set_source_rgba(cr, 1.0, 0.7, 0.5, 0.04);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    elf(cr, 660, 1040, 2.0, hex(0x5A4A6A), RED);
+    elf(cr, 760, 1046, 2.0, hex(0x4A5A5A), RED);
+}
+
+static void rice_pudding_in_the_loft(cairo_t* cr, Rng& rng)
+{
+    Stop wall[] = {{0, hex(0x3A2830), 1}, {1, hex(0x5A3A34), 1}};
+    fill_vertical(cr, 0, 0, PIC_W, PIC_H, wall, 2);
+    // The roof's underside: rafters meeting at the ridge.
+    Rgb beam = hex(0x2E1E20);
+    cairo_set_source_rgb(cr, beam.r, beam.g, beam.b);
+    for (int i = -6; i <= 6; i++) {
+        cairo_move_to(cr, 720 + i * 8, 0);
+        cairo_line_to(cr, 720 + i * 260 + 20, 1152);
+        cairo_line_to(cr, 720 + i * 260 - 20, 1152);
+        cairo_close_path(cr);
+    }
+    cairo_fill(cr);
+    cairo_rectangle(cr, 0, 420, PIC_W, 36);
+    cairo_fill(cr);
+    // The small gable window with the dusk outside.
+    room_window(cr, rng, 620, 120, 200, 200, DUSK_PANE, 3, hex(0x2A1C1E), 0.4, 100);
+    glow_ellipse(cr, 720, 620, 500, 280, hex(0xF0A070), 0.12);
+    // Hay bales on the boards.
+    floor_boards(cr, 900, hex(0x3A2620), hex(0x52362A));
+    Rgb hay = hex(0xB08A50);
+    for (int i = 0; i < 5; i++) {
+        double x = i < 2 ? 60 + i * 200 : 1000 + (i - 2) * 150, y = i == 1 ? 780 : 860;
+        Stop s[] = {{0, hay, 1}, {1, scale(hay, 0.65), 1}};
+        fill_vertical(cr, x, y - 120, 190, 140, s, 2);
+        cairo_set_source_rgba(cr, 0.3, 0.2, 0.1, 0.6);
+        cairo_rectangle(cr, x + 50, y - 120, 8, 140);
+        cairo_rectangle(cr, x + 130, y - 120, 8, 140);
+        cairo_fill(cr);
+    }
+    // The bowl of porridge with its knob of butter, left out for the elf.
+    cairo_set_source_rgb(cr, 0.36, 0.24, 0.18);
+    cairo_rectangle(cr, 600, 860, 240, 26);
+    cairo_rectangle(cr, 620, 886, 20, 110);
+    cairo_rectangle(cr, 800, 886, 20, 110);
+    cairo_fill(cr);
+    bowl(cr, 720, 800, 180, 60, hex(0x8A6A8A), hex(0xF2E6CE));
+    glow_ellipse(cr, 720, 798, 26, 8, GOLD, 0.9, false);
+    cairo_set_source_rgb(cr, 0.7, 0.7, 0.72);
+    cairo_set_line_width(cr, 6);
+    cairo_move_to(cr, 760, 796);
+    cairo_line_to(cr, 830, 740);
+    cairo_stroke(cr);
+    // The lantern hanging from the beam.
+    cairo_set_source_rgb(cr, 0.2, 0.14, 0.12);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, 420, 456);
+    cairo_line_to(cr, 420, 560);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 396, 560, 48, 70);
+    cairo_fill(cr);
+    glow(cr, 420, 596, 380, CANDLE, 0.32);
+    glow(cr, 420, 596, 26, hex(0xFFE0A0), 0.9);
+    elf(cr, 1120, 740, 2.2, hex(0x5A4A6A), RED);
+}
+
+static void the_elves_in_the_stable(cairo_t* cr, Rng& rng)
+{
+    Stop wall[] = {{0, hex(0x3A2A2E), 1}, {1, hex(0x5A3E32), 1}};
+    fill_vertical(cr, 0, 0, PIC_W, PIC_H, wall, 2);
+    // Planks of the walls.
+    for (double x = 0; x < PIC_W; x += 90) {
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.12);
+        cairo_rectangle(cr, x, 0, 4, 900);
+        cairo_fill(cr);
+    }
+    cairo_set_source_rgb(cr, 0.2, 0.13, 0.12);
+    cairo_rectangle(cr, 0, 80, PIC_W, 40);
+    cairo_fill(cr);
+    // The open door at the back: dusk and snow outside.
+    room_window(cr, rng, 600, 240, 240, 520, DUSK_PANE, 3, hex(0x2A1C1C), 0.4, 0);
+    glow_ellipse(cr, 720, 860, 300, 80, PINK, 0.2);
+    // Stalls with a horse and a cow looking over the gates.
+    Rgb gate = hex(0x4A3026);
+    cairo_set_source_rgb(cr, gate.r, gate.g, gate.b);
+    for (int side = 0; side < 2; side++) {
+        double x0 = side ? 900 : 40;
+        cairo_rectangle(cr, x0, 640, 500, 24);
+        cairo_rectangle(cr, x0, 740, 500, 24);
+        cairo_rectangle(cr, x0, 640, 24, 260);
+        cairo_rectangle(cr, x0 + 476, 640, 24, 260);
+        cairo_rectangle(cr, x0 + 238, 640, 24, 260);
+    }
+    cairo_fill(cr);
+    Rgb horse = hex(0x4A2E2A);
+    cairo_set_source_rgb(cr, horse.r, horse.g, horse.b);
+    cairo_save(cr);
+    cairo_translate(cr, 200, 560);
+    cairo_rotate(cr, 0.35);
+    cairo_scale(cr, 0.45, 1);
+    cairo_arc(cr, 0, 0, 110, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_move_to(cr, 170, 460);
+    cairo_line_to(cr, 180, 420);
+    cairo_line_to(cr, 196, 464);
+    cairo_fill(cr);
+    Rgb cow = hex(0xC8BCB4);
+    cairo_set_source_rgb(cr, cow.r, cow.g, cow.b);
+    cairo_save(cr);
+    cairo_translate(cr, 1180, 580);
+    cairo_scale(cr, 0.8, 1);
+    cairo_arc(cr, 0, 0, 80, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.3, 0.22, 0.2);
+    cairo_arc(cr, 1150, 560, 22, 0, 6.2832);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 8);
+    cairo_set_source_rgb(cr, 0.85, 0.8, 0.7);
+    cairo_move_to(cr, 1120, 520);
+    cairo_line_to(cr, 1090, 490);
+    cairo_move_to(cr, 1240, 520);
+    cairo_line_to(cr, 1270, 490);
+    cairo_stroke(cr);
+    // Straw on the floor, a lantern on a hook.
+    Stop straw[] = {{0, hex(0x8A6A40), 1}, {1, hex(0x5A4030), 1}};
+    fill_vertical(cr, 0, 900, PIC_W, 252, straw, 2);
+    cairo_set_source_rgba(cr, 0.8, 0.65, 0.35, 0.35);
+    cairo_set_line_width(cr, 2);
+    for (int i = 0; i < 260; i++) {
+        double x = rng_range(rng, 0, PIC_W), y = rng_range(rng, 900, 1150), a = rng_range(rng, -0.5, 0.5);
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x + 30 * std::cos(a), y + 30 * std::sin(a));
+    }
+    cairo_stroke(cr);
+    glow(cr, 720, 300, 420, CANDLE, 0.3);
+    candle(cr, 720, 340, 40, hex(0xE8DCC8), 0.8);
+    elf(cr, 520, 900, 2.2, hex(0x5A4A6A), RED);
+    elf(cr, 940, 900, 2.2, hex(0x4A5A5A), RED);
+}
+
+static void the_elves_den(cairo_t* cr, Rng& rng)
+{
+    // Inside a hollow under the roots of an old tree.
+    Stop earth[] = {{0, hex(0x2A2028), 1}, {1, hex(0x4A342E), 1}};
+    fill_vertical(cr, 0, 0, PIC_W, PIC_H, earth, 2);
+    glow_ellipse(cr, 720, 600, 760, 520, hex(0x6A4A3A), 0.5, false);
+    // The round opening with the dusk and the snow beyond it.
+    cairo_save(cr);
+    cairo_arc(cr, 1120, 380, 170, 0, 6.2832);
+    cairo_clip(cr);
+    fill_vertical(cr, 950, 210, 340, 340, DUSK_PANE, 3);
+    fir_row(cr, rng, 940, 1300, 520, 90, 150, mix(PINE, DUSK_TOP, 0.5), PINK, 0.3);
+    Stop snow[] = {{0, mix(SNOW, PINK, 0.4), 1}, {1, mix(SNOW, PINK, 0.2), 1}};
+    fill_vertical(cr, 950, 500, 340, 60, snow, 2);
+    cairo_restore(cr);
+    // Roots arching over the den.
+    Rgb root = hex(0x3A2620);
+    cairo_set_source_rgb(cr, root.r, root.g, root.b);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < 9; i++) {
+        double x = rng_range(rng, 0, PIC_W);
+        cairo_set_line_width(cr, rng_range(rng, 14, 36));
+        cairo_move_to(cr, x, -20);
+        cairo_curve_to(cr, x + rng_range(rng, -200, 200), 200, x + rng_range(rng, -300, 300), 360, x + rng_range(rng, -300, 300), rng_range(rng, 420, 640));
+        cairo_stroke(cr);
+    }
+    // Shelves cut in the earth, with jars, and a little round door.
+    cairo_set_source_rgb(cr, 0.36, 0.24, 0.18);
+    cairo_rectangle(cr, 140, 420, 360, 16);
+    cairo_fill(cr);
+    for (int j = 0; j < 5; j++) {
+        Rgb jar = j & 1 ? hex(0x8A6A4A) : hex(0x6A7A8A);
+        cairo_set_source_rgb(cr, jar.r, jar.g, jar.b);
+        cairo_rectangle(cr, 160 + j * 68, 350, 46, 70);
+        cairo_fill(cr);
+    }
+    Rgb door = hex(0x7A3A2E);
+    cairo_set_source_rgb(cr, door.r, door.g, door.b);
+    cairo_arc(cr, 300, 860, 110, 3.1416, 0);
+    cairo_rectangle(cr, 190, 860, 220, 60);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, GOLD.r, GOLD.g, GOLD.b);
+    cairo_arc(cr, 370, 860, 9, 0, 6.2832);
+    cairo_fill(cr);
+    // Rugs, cushions and lanterns.
+    Stop floor[] = {{0, hex(0x4A3428), 1}, {1, hex(0x2E2220), 1}};
+    fill_vertical(cr, 0, 920, PIC_W, 232, floor, 2);
+    cairo_set_source_rgb(cr, 0.55, 0.22, 0.24);
+    cairo_save(cr);
+    cairo_translate(cr, 720, 1010);
+    cairo_scale(cr, 1, 0.2);
+    cairo_arc(cr, 0, 0, 360, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    double lamps[][2] = {{600, 540}, {880, 480}};
+    for (auto& l : lamps) {
+        glow(cr, l[0], l[1], 300, CANDLE, 0.3);
+        cairo_set_source_rgb(cr, 0.2, 0.14, 0.12);
+        cairo_rectangle(cr, l[0] - 18, l[1] - 26, 36, 52);
+        cairo_fill(cr);
+        glow(cr, l[0], l[1], 18, hex(0xFFE0A0), 0.9);
+    }
+    elf(cr, 700, 980, 2.0, hex(0x5A4A6A), RED);
+    elf(cr, 800, 990, 1.8, hex(0x3A5A4A), RED);
+}
+
+static void pancake_puffs_at_grandmas(cairo_t* cr, Rng& rng)
+{
+    Stop wall[] = {{0, hex(0x4A3444), 1}, {1, hex(0x6A4A44), 1}};
+    fill_vertical(cr, 0, 0, PIC_W, 860, wall, 2);
+    // The window with a checked curtain and the dusk outside.
+    room_window(cr, rng, 150, 180, 360, 400, DUSK_PANE, 3, hex(0x3A2830), 0.3, 0);
+    for (int side = 0; side < 2; side++) {
+        double x = side ? 470 : 100;
+        for (int i = 0; i < 6; i++)
+            for (int j = 0; j < 12; j++) {
+                Rgb c = (i + j) & 1 ? hex(0xE8E0E0) : hex(0xC84A50);
+                cairo_set_source_rgba(cr, c.r * 0.7, c.g * 0.7, c.b * 0.7, 0.9);
+                cairo_rectangle(cr, x + i * 15, 160 + j * 38, 15, 38);
+                cairo_fill(cr);
+            }
+    }
+    // Plates on the rack.
+    for (int i = 0; i < 5; i++) {
+        cairo_set_source_rgb(cr, 0.72, 0.74, 0.82);
+        cairo_arc(cr, 720 + i * 90, 280, 38, 0, 6.2832);
+        cairo_fill(cr);
+        cairo_set_source_rgb(cr, 0.3, 0.4, 0.65);
+        cairo_arc(cr, 720 + i * 90, 280, 22, 0, 6.2832);
+        cairo_fill(cr);
+    }
+    cairo_set_source_rgb(cr, 0.36, 0.24, 0.2);
+    cairo_rectangle(cr, 660, 318, 460, 16);
+    cairo_fill(cr);
+    // The old iron stove with the pan of pancake puffs on it.
+    Rgb iron = hex(0x2E2A34);
+    cairo_set_source_rgb(cr, iron.r, iron.g, iron.b);
+    cairo_rectangle(cr, 820, 560, 480, 340);
+    cairo_fill(cr);
+    cairo_rectangle(cr, 1180, 80, 60, 480);
+    cairo_fill(cr);
+    glow_ellipse(cr, 1000, 780, 110, 50, hex(0xFF9040), 0.8);
+    cairo_set_source_rgb(cr, 0.16, 0.14, 0.18);
+    cairo_save(cr);
+    cairo_translate(cr, 1000, 550);
+    cairo_scale(cr, 1, 0.3);
+    cairo_arc(cr, 0, 0, 150, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 12);
+    cairo_move_to(cr, 850, 550);
+    cairo_line_to(cr, 700, 520);
+    cairo_stroke(cr);
+    for (int i = 0; i < 7; i++) {
+        double a = i / 7.0 * 6.2832;
+        double x = i == 6 ? 1000 : 1000 + std::cos(a) * 90, y = i == 6 ? 548 : 548 + std::sin(a) * 26;
+        cairo_set_source_rgb(cr, 0.8, 0.55, 0.3);
+        cairo_arc(cr, x, y - 12, 22, 0, 6.2832);
+        cairo_fill(cr);
+    }
+    glow(cr, 1000, 560, 420, CANDLE, 0.25);
+    floor_boards(cr, 900, hex(0x3A2826), hex(0x4E3630));
+    // The table with a plate piled high and the jam.
+    cairo_set_source_rgb(cr, 0.42, 0.28, 0.2);
+    cairo_rectangle(cr, 80, 820, 620, 36);
+    cairo_rectangle(cr, 110, 856, 24, 160);
+    cairo_rectangle(cr, 646, 856, 24, 160);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.8, 0.82, 0.88);
+    cairo_save(cr);
+    cairo_translate(cr, 380, 815);
+    cairo_scale(cr, 1, 0.25);
+    cairo_arc(cr, 0, 0, 120, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    for (int i = 0; i < 6; i++) {
+        cairo_set_source_rgb(cr, 0.78, 0.55, 0.32);
+        cairo_arc(cr, 320 + (i % 3) * 60, 790 - (i / 3) * 36, 26, 0, 6.2832);
+        cairo_fill(cr);
+    }
+    cairo_set_source_rgb(cr, 0.6, 0.16, 0.2);
+    cairo_rectangle(cr, 540, 750, 60, 70);
+    cairo_fill(cr);
+}
+
+static void the_sledging_hill(cairo_t* cr, Rng& rng)
+{
+    dusk_sky(cr, rng, 860, 1200);
+    ridge(cr, rng, 880, 20, 0.5, mix(PINK, DUSK_MID, 0.4), mix(SNOW, PINK, 0.4));
+    // The long hill falling from the upper left to the lower right.
+    Stop slope[] = {{0, mix(SNOW, PINK, 0.3), 1}, {1, mix(SNOW, DUSK_TOP, 0.45), 1}};
+    cairo_move_to(cr, -10, 520);
+    cairo_curve_to(cr, 300, 500, 500, 620, 800, 820);
+    cairo_curve_to(cr, 1000, 950, 1200, 1000, 1450, 1010);
+    cairo_line_to(cr, 1450, 1160);
+    cairo_line_to(cr, -10, 1160);
+    cairo_close_path(cr);
+    source_vertical(cr, 500, 1152, slope, 2);
+    cairo_fill(cr);
+    fir_row(cr, rng, -40, 300, 540, 120, 200, mix(PINE, DUSK_TOP, 0.6), PINK, 0.35);
+    barn(cr, 1120, 930, 220, 120, BARN, 1.0);
+    // Tracks down the slope and the sledgers on them.
+    cairo_set_source_rgba(cr, 0.55, 0.45, 0.62, 0.45);
+    cairo_set_line_width(cr, 5);
+    for (int i = 0; i < 3; i++) {
+        cairo_move_to(cr, 120 + i * 30, 540 + i * 10);
+        cairo_curve_to(cr, 420, 600 + i * 30, 600, 800 + i * 20, 1000 - i * 60, 1100);
+    }
+    cairo_stroke(cr);
+    double riders[][3] = {{420, 640, 0.45}, {640, 800, 0.6}, {260, 560, 0.35}};
+    for (auto& r : riders) {
+        double x = r[0], y = r[1], a = r[2];
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, a);
+        cairo_set_source_rgb(cr, WOOD.r, WOOD.g, WOOD.b);
+        cairo_rectangle(cr, -50, -8, 100, 12);
+        cairo_fill(cr);
+        cairo_restore(cr);
+        elf(cr, x, y - 4, 1.8, hex(0x4A4A6A), RED);
+    }
+    // A snowman the children built at the bottom.
+    Rgb snow = mix(SNOW, PINK, 0.25);
+    cairo_set_source_rgb(cr, snow.r, snow.g, snow.b);
+    cairo_arc(cr, 300, 1010, 70, 0, 6.2832);
+    cairo_arc(cr, 300, 910, 48, 0, 6.2832);
+    cairo_arc(cr, 300, 845, 32, 0, 6.2832);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, CANDLE.r, CANDLE.g, CANDLE.b);
+    cairo_move_to(cr, 320, 845);
+    cairo_line_to(cr, 360, 852);
+    cairo_line_to(cr, 320, 856);
+    cairo_fill(cr);
+}
+
+static const Calm FARM_SKY = {hex(0x8A6A80), 0.26, 0.2, 0.2};
+static const Calm FARM_ROOM = {hex(0x4A3436), 0.34, 0.25, 0.2};
+
+const Scene farm_scenes[8] = {
+    {the_elves_and_the_sled, FARM_SKY},
+    {fetching_the_tree, FARM_SKY},
+    {into_the_forest, FARM_SKY},
+    {rice_pudding_in_the_loft, FARM_ROOM},
+    {the_elves_in_the_stable, FARM_ROOM},
+    {the_elves_den, FARM_ROOM},
+    {pancake_puffs_at_grandmas, FARM_ROOM},
+    {the_sledging_hill, FARM_SKY},
+};
