@@ -33,12 +33,6 @@ int cell_open(int row, int col)
     return in_grid(row, col) && play.cells[row][col] == CELL_EMPTY;
 }
 
-float level_speed_factor()
-{
-    float f = 1.0f + 0.03f * (float)play.level;
-    return f < 2.2f ? f : 2.2f;
-}
-
 // Cell index of a coordinate, clamped to a range just outside the grid so
 // that far-away or non-finite coordinates stay cheap and defined.
 static int cell_index(float v, int size)
