@@ -1,0 +1,80 @@
+// Long renders pinned sample for sample, so that no change to the
+// synthesiser's speed can change what it plays.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
+#include "sound/sound.h"
+
+namespace {
+
+uint64_t fnv1a(const std::vector<int16_t>& samples)
+{
+    uint64_t h = 14695981039346656037ull;
+    for (int16_t s : samples) {
+        for (int byte = 0; byte < 2; byte++) {
+            h ^= (uint8_t)((uint16_t)s >> (8 * byte));
+            h *= 1099511628211ull;
+        }
+    }
+    return h;
+}
+
+// All eight voices busy: four long music tones with vibrato, four effects
+// started again whenever one ends.
+void start_full_scene()
+{
+    static const uint32_t waves[MUSIC_VOICES] = {0, 1, 3, 2};
+    static const double hz[MUSIC_VOICES] = {523.25, 329.63, 196.0, 110.0};
+    sound_reset();
+    play_music(0);
+    for (int i = 0; i < MUSIC_VOICES; i++) {
+        Voice* v = &music_voices[i];
+        v->note_left = 1 << 30;
+        v->osc.active = 1;
+        v->osc.wave = waves[i];
+        v->osc.f_start = hz[i];
+        v->osc.f_end = hz[i];
+        v->osc.duty = 0.25f;
+        v->osc.amp_start = 0.3f;
+        v->osc.amp_end = 0.1f;
+        v->osc.length = 1 << 30;
+        v->osc.vibrato = 0.12f;
+    }
+}
+
+void render_full_second(int16_t* out)
+{
+    static const int effects[EFFECT_VOICES] = {8, 13, 2, 11};
+    for (int done = 0; done < SAMPLE_RATE; done += 1024) {
+        for (int j = 0; j < EFFECT_VOICES; j++)
+            if (!effect_voices[j].effect)
+                play_effect(effects[j]);
+        audio_render(out + done, std::min(1024, SAMPLE_RATE - done));
+    }
+}
+
+TEST(Output, FullSceneOfTenSeconds)
+{
+    std::vector<int16_t> out(10 * SAMPLE_RATE);
+    start_full_scene();
+    for (int second = 0; second < 10; second++)
+        render_full_second(out.data() + second * SAMPLE_RATE);
+    EXPECT_EQ(fnv1a(out), 6502227953077711856ull);
+}
+
+TEST(Output, TwentySecondsOfEverySong)
+{
+    const uint64_t expected[SONG_COUNT] = {
+        2175400676091679649ull, 8975518614053502561ull, 4764542862884584478ull,
+        4769116843619358511ull, 2622657285300542794ull, 8206986295907847698ull,
+    };
+    std::vector<int16_t> out(20 * SAMPLE_RATE);
+    for (int n = 0; n < SONG_COUNT; n++) {
+        sound_reset();
+        play_music(n);
+        audio_render(out.data(), (int)out.size());
+        EXPECT_EQ(fnv1a(out), expected[n]) << "song " << n;
+    }
+}
+
+}  // namespace
