@@ -34,7 +34,7 @@ std::string fixture(const std::vector<std::string>& rows, const std::string& ext
     return text;
 }
 
-void begin(const std::string& text, int level)
+void start_fixture(const std::string& text, int level)
 {
     char message[256] = "";
     int count = parse_levels(text.c_str(), message, sizeof message);

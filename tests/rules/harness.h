@@ -15,7 +15,7 @@ enum { KEY_RIGHT = 1, KEY_LEFT = 2, KEY_UP = 4, KEY_DOWN = 8, KEY_THROW = 16, KE
 std::string fixture(const std::vector<std::string>& rows, const std::string& extra = "");
 
 // Parses level text into the table (the test fails on an error) and starts a new game there.
-void begin(const std::string& text, int level = 0);
+void start_fixture(const std::string& text, int level = 0);
 
 // The input frame for held bits, given the bits held in the tick before.
 InputFrame input_frame(int held, int previous);

@@ -22,7 +22,7 @@ static std::string level(const std::string& extra)
 
 TEST(PlayStateMachine, NewGameStartsTheLevelIntroWithThreeLives)
 {
-    begin(level("") + level(""), 1);
+    start_fixture(level("") + level(""), 1);
     EXPECT_EQ(play.state, (uint32_t)STATE_INTRO);
     EXPECT_EQ(play.level, 1);
     EXPECT_EQ(play.score, 0);
@@ -48,7 +48,7 @@ TEST(PlayStateMachine, IntroLastsLongerWhenTheLevelStartsAWorld)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        begin(c.text, c.level);
+        start_fixture(c.text, c.level);
         replay({ { c.intro + 1, 0 } }, {
             { c.intro, STATE_INTRO, c.intro },
             { c.intro + 1, STATE_PLAYING, 0 },
@@ -64,7 +64,7 @@ TEST(PlayStateMachine, SongFollowsTheWorldChanges)
     const int songs[] = { 1, 2, 1, 4, 4, 5, 5 };
     for (int i = 0; i < 7; i++) {
         SCOPED_TRACE("level " + std::to_string(i));
-        begin(text, i);
+        start_fixture(text, i);
         wait_until_playing();
         EXPECT_EQ(music_log, std::vector<int>{ songs[i] });
     }
@@ -80,7 +80,7 @@ TEST(PlayStateMachine, TimeOutComesOnTheTickTheCountdownGives)
     } cases[] = { { 6, 360 }, { 60, 3601 }, { 90, 5401 } };
     for (const Case& c : cases) {
         SCOPED_TRACE("tid " + std::to_string(c.seconds));
-        begin(level("tid " + std::to_string(c.seconds) + "\n"));
+        start_fixture(level("tid " + std::to_string(c.seconds) + "\n"));
         wait_until_playing();
         hold(0, c.death_tick - 1);
         EXPECT_EQ(play.state, (uint32_t)STATE_PLAYING);
@@ -97,7 +97,7 @@ TEST(PlayStateMachine, TimeOutComesOnTheTickTheCountdownGives)
 
 TEST(PlayStateMachine, TimeWarningSoundsEverySecondOfTheLastThousand)
 {
-    begin(level("tid 60\n"));
+    start_fixture(level("tid 60\n"));
     wait_until_playing();
     int warnings = 0, first = 0;
     for (int t = 1; t <= 3600; t++) {
@@ -118,7 +118,7 @@ TEST(PlayStateMachine, DeathsCostLivesUntilGameOver)
 {
     // Intro 90 steps, the 91st starts play, the 360th play tick runs out of
     // time; 120 ticks of dying later the level starts again.
-    begin(level("tid 6\n"));
+    start_fixture(level("tid 6\n"));
     const int death = 91 + 360, restart = death + 121;
     const int cycle = restart;
     replay({ { 3 * cycle + 100, 0 } }, {
@@ -137,7 +137,7 @@ TEST(PlayStateMachine, DeathsCostLivesUntilGameOver)
 
 TEST(PlayStateMachine, LevelDoneMovesTheBonusThenStartsTheNextLevel)
 {
-    begin(level("") + level(""));
+    start_fixture(level("") + level(""));
     wait_until_playing();
     play.has_key = 1;
     play.hero_x = 48.0f * 13;
@@ -164,7 +164,7 @@ TEST(PlayStateMachine, LevelDoneMovesTheBonusThenStartsTheNextLevel)
 
 TEST(PlayStateMachine, LongTransferDelaysTheNextLevelUntilItsLastPoints)
 {
-    begin(level("") + level(""));
+    start_fixture(level("") + level(""));
     wait_until_playing();
     play.has_key = 1;
     play.hero_x = 48.0f * 13;
@@ -180,7 +180,7 @@ TEST(PlayStateMachine, LongTransferDelaysTheNextLevelUntilItsLastPoints)
 
 TEST(PlayStateMachine, LastLevelDoneEndsTheGameWithItsSong)
 {
-    begin(level(""));
+    start_fixture(level(""));
     wait_until_playing();
     play.has_key = 1;
     play.hero_x = 48.0f * 13;
@@ -211,7 +211,7 @@ TEST(Score, ExtraLivesAtEachThresholdCrossed)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.score) + " + " + std::to_string(c.points));
-        begin(level(""));
+        start_fixture(level(""));
         play.score = c.score;
         add_score(c.points);
         EXPECT_EQ(play.lives, 3 + c.lives_gained);
@@ -224,7 +224,7 @@ TEST(LevelLimits, BadTimeLimitsNeverHangOrUnderflowTheBonus)
     const int32_t limits[] = { 0, -5, 1, 40000000, 2147483647, -2147483647 - 1 };
     for (int32_t limit : limits) {
         SCOPED_TRACE(limit);
-        begin(level(""));
+        start_fixture(level(""));
         level_table[0].time_limit = limit;
         new_game(0);
         EXPECT_TRUE(std::isfinite(play.bonus_step));
@@ -239,7 +239,7 @@ TEST(LevelLimits, BadTimeLimitsNeverHangOrUnderflowTheBonus)
 
 TEST(LevelLimits, EmptyLevelTableIsNeverPlayed)
 {
-    begin(level(""));
+    start_fixture(level(""));
     level_count = 0;
     new_game(0);
     EXPECT_EQ(play.state, (uint32_t)STATE_GAME_OVER);
@@ -251,7 +251,7 @@ TEST(LevelLimits, EmptyLevelTableIsNeverPlayed)
 
 TEST(LevelLimits, LevelIndexOutsideTheTableStartsTheFirstLevel)
 {
-    begin(level("") + level("tid 7\n"));
+    start_fixture(level("") + level("tid 7\n"));
     for (int n : { -1, 2, 99 }) {
         new_game(n);
         EXPECT_EQ(play.level, 0);
