@@ -118,9 +118,10 @@ void moon(cairo_t* cr, double x, double y, double r, Rgb c)
     cairo_fill(cr);
     cairo_pattern_destroy(p);
     // A few faint seas, so that it reads as the moon and not a lamp.
-    Rgb sea = scale(c, 0.8);
-    glow_ellipse(cr, x + r * 0.25, y - r * 0.1, r * 0.35, r * 0.25, sea, 0.35, false);
-    glow_ellipse(cr, x - r * 0.3, y + r * 0.3, r * 0.3, r * 0.22, sea, 0.3, false);
+    Rgb sea = scale(c, 0.86);
+    glow_ellipse(cr, x + r * 0.28, y - r * 0.22, r * 0.3, r * 0.26, sea, 0.35, false);
+    glow_ellipse(cr, x - r * 0.2, y - r * 0.32, r * 0.2, r * 0.16, sea, 0.3, false);
+    glow_ellipse(cr, x + r * 0.05, y + r * 0.3, r * 0.22, r * 0.2, sea, 0.25, false);
 }
 
 void clouds(cairo_t* cr, Rng& rng, int count, double y, double spread, Rgb c, double alpha)
@@ -559,9 +560,8 @@ void bowl(cairo_t* cr, double x, double y, double w, double h, Rgb c, Rgb fillin
     cairo_pattern_destroy(p);
 }
 
-void room_window(cairo_t* cr, Rng& rng, double x, double y, double w, double h, const Stop* sky, int count, Rgb frame, double star_brightness, double arch)
+static void window_outline(cairo_t* cr, double x, double y, double w, double h, double arch)
 {
-    cairo_save(cr);
     cairo_move_to(cr, x, y + h);
     cairo_line_to(cr, x, y + arch);
     if (arch > 0)
@@ -570,6 +570,12 @@ void room_window(cairo_t* cr, Rng& rng, double x, double y, double w, double h, 
         cairo_line_to(cr, x + w, y);
     cairo_line_to(cr, x + w, y + h);
     cairo_close_path(cr);
+}
+
+void window_view(cairo_t* cr, Rng& rng, double x, double y, double w, double h, const Stop* sky, int count, double star_brightness, double arch)
+{
+    cairo_save(cr);
+    window_outline(cr, x, y, w, h, arch);
     cairo_clip(cr);
     fill_vertical(cr, x, y, w, h, sky, count);
     if (star_brightness > 0) {
@@ -578,22 +584,18 @@ void room_window(cairo_t* cr, Rng& rng, double x, double y, double w, double h, 
             glow(cr, sx, sy, rng_range(rng, 3, 7), hex(0xF6FBFF), star_brightness * rng_range(rng, 0.3, 1));
         }
     }
-    // Snow lying outside on the far sill and some roofs or hills.
+    // Snow lying outside on the ground far below.
     Stop snow[] = {{0, hex(0x8FB0D0), 0.0}, {1, hex(0xB8D0E6), 0.55}};
     fill_vertical(cr, x, y + h * 0.78, w, h * 0.22, snow, 2);
     cairo_restore(cr);
-    // Frame and glazing bars.
+}
+
+void window_frame(cairo_t* cr, double x, double y, double w, double h, Rgb frame, double arch)
+{
     set_colour(cr, frame);
     double bar = std::fmax(6, w * 0.045);
     cairo_set_line_width(cr, bar * 1.6);
-    cairo_move_to(cr, x, y + h);
-    cairo_line_to(cr, x, y + arch);
-    if (arch > 0)
-        cairo_curve_to(cr, x, y, x + w, y, x + w, y + arch);
-    else
-        cairo_line_to(cr, x + w, y);
-    cairo_line_to(cr, x + w, y + h);
-    cairo_close_path(cr);
+    window_outline(cr, x, y, w, h, arch);
     cairo_stroke(cr);
     cairo_rectangle(cr, x + w / 2 - bar / 2, y + arch * 0.25, bar, h - arch * 0.25);
     cairo_rectangle(cr, x, y + h * 0.5 - bar / 2, w, bar);
@@ -602,6 +604,12 @@ void room_window(cairo_t* cr, Rng& rng, double x, double y, double w, double h, 
     set_colour(cr, scale(frame, 1.15));
     cairo_rectangle(cr, x - bar * 2, y + h, w + bar * 4, bar * 1.8);
     cairo_fill(cr);
+}
+
+void room_window(cairo_t* cr, Rng& rng, double x, double y, double w, double h, const Stop* sky, int count, Rgb frame, double star_brightness, double arch)
+{
+    window_view(cr, rng, x, y, w, h, sky, count, star_brightness, arch);
+    window_frame(cr, x, y, w, h, frame, arch);
 }
 
 void floor_boards(cairo_t* cr, double y, Rgb near_c, Rgb far_c)

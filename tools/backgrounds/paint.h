@@ -86,7 +86,11 @@ void present(cairo_t* cr, double x, double base, double w, double h, Rgb paper, 
 void woven_heart(cairo_t* cr, double x, double y, double s, double angle, Rgb a, Rgb b);
 // A rounded bowl seen from the side, rim at y.
 void bowl(cairo_t* cr, double x, double y, double w, double h, Rgb c, Rgb filling);
-// A window seen from inside: its panes show the night or dusk sky in sky_stops.
+// What a window shows from inside: the sky in sky, stars, the snow below; arch rounds its top.
+void window_view(cairo_t* cr, Rng& rng, double x, double y, double w, double h, const Stop* sky, int count, double star_brightness, double arch);
+// A window's frame, glazing bars and sill, drawn over its view.
+void window_frame(cairo_t* cr, double x, double y, double w, double h, Rgb frame, double arch);
+// A window seen from inside: its view, then its frame.
 void room_window(cairo_t* cr, Rng& rng, double x, double y, double w, double h, const Stop* sky, int count, Rgb frame, double star_brightness, double arch);
 // Wooden boards across the floor from y down.
 void floor_boards(cairo_t* cr, double y, Rgb near_c, Rgb far_c);

@@ -467,37 +467,54 @@ static void the_postman_is_coming(cairo_t* cr, Rng& rng)
 static void the_elf_in_the_clog(cairo_t* cr, Rng& rng)
 {
     room_walls(cr, hex(0x1C2846), hex(0x2C2C4C), 820);
-    room_window(cr, rng, 300, 120, 840, 600, NIGHT_PANE, 3, hex(0x2E2A40), 0.9, 0);
-    // Outside: a snowy yard with one lit farmhouse far off.
+    // The big window with a snowy yard and one lit farmhouse far off.
+    window_view(cr, rng, 300, 120, 840, 600, NIGHT_PANE, 3, 0.9, 0);
     cairo_save(cr);
     cairo_rectangle(cr, 300, 120, 840, 600);
     cairo_clip(cr);
-    house(cr, rng, 820, 600, 170, 90, 70, hex(0x40486A), hex(0x22304E), LIT, 0.9);
-    fir_row(cr, rng, 300, 760, 620, 80, 140, mix(PINE, NAVY, 0.7), SNOW, 0.3);
+    fir_row(cr, rng, 300, 760, 640, 90, 150, mix(PINE, NAVY, 0.7), SNOW, 0.3);
+    house(cr, rng, 860, 650, 170, 90, 70, hex(0x40486A), hex(0x22304E), LIT, 1.0);
+    Stop yard[] = {{0, mix(SNOW, DEEP, 0.5), 1}, {1, mix(SNOW, DEEP, 0.6), 1}};
+    fill_vertical(cr, 300, 650, 840, 70, yard, 2);
     snowfall(cr, rng, 80, 0.5);
     cairo_restore(cr);
-    // The deep sill and the wooden clog with the elf peeping out.
-    Stop sill[] = {{0, hex(0x5A4A56), 1}, {1, hex(0x2A2436), 1}};
-    fill_vertical(cr, 0, 760, PIC_W, 392, sill, 2);
-    Rgb wood = hex(0xA07A52);
-    cairo_set_source_rgb(cr, wood.r, wood.g, wood.b);
-    cairo_move_to(cr, 520, 900);
-    cairo_curve_to(cr, 520, 800, 600, 780, 680, 800);
-    cairo_line_to(cr, 860, 840);
-    cairo_curve_to(cr, 960, 860, 960, 900, 920, 910);
-    cairo_line_to(cr, 540, 910);
+    window_frame(cr, 300, 120, 840, 600, hex(0x2E2A40), 0);
+    // The floor by the window, and the wooden clog set out for the elf.
+    floor_boards(cr, 800, hex(0x2A2436), hex(0x3E3446));
+    const double x0 = 470, base = 960, len = 460, hi = 210;
+    glow_ellipse(cr, x0 + len / 2, base + 6, len * 0.6, 26, hex(0x0B1A33), 0.6, false);
+    cairo_move_to(cr, x0 + 20, base);
+    cairo_line_to(cr, x0 + len * 0.82, base);
+    cairo_curve_to(cr, x0 + len * 1.0, base, x0 + len * 1.04, base - hi * 0.3, x0 + len * 0.98, base - hi * 0.42);
+    cairo_curve_to(cr, x0 + len * 0.9, base - hi * 0.62, x0 + len * 0.66, base - hi * 0.72, x0 + len * 0.48, base - hi * 0.8);
+    cairo_line_to(cr, x0 + len * 0.06, base - hi * 0.92);
+    cairo_curve_to(cr, x0 - 6, base - hi * 0.7, x0 - 6, base - hi * 0.2, x0 + 20, base);
     cairo_close_path(cr);
+    cairo_pattern_t* wood = cairo_pattern_create_linear(x0, base - hi, x0 + len * 0.4, base + hi * 0.4);
+    cairo_pattern_add_color_stop_rgb(wood, 0, 0.78, 0.6, 0.4);
+    cairo_pattern_add_color_stop_rgb(wood, 1, 0.42, 0.3, 0.22);
+    cairo_set_source(cr, wood);
     cairo_fill(cr);
-    cairo_set_source_rgb(cr, wood.r * 0.55, wood.g * 0.55, wood.b * 0.55);
+    cairo_pattern_destroy(wood);
+    // The opening at the top, with the elf peeping out of it.
     cairo_save(cr);
-    cairo_translate(cr, 610, 808);
-    cairo_scale(cr, 1, 0.35);
-    cairo_arc(cr, 0, 0, 70, 0, 6.2832);
+    cairo_translate(cr, x0 + len * 0.27, base - hi * 0.86);
+    cairo_rotate(cr, -0.06);
+    cairo_scale(cr, 1, 0.24);
+    cairo_arc(cr, 0, 0, len * 0.22, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_set_source_rgb(cr, 0.2, 0.13, 0.1);
+    cairo_fill(cr);
+    elf(cr, x0 + len * 0.27, base - hi * 0.84, 2.4, hex(0x8A4A4A), RED);
+    cairo_set_source_rgb(cr, 0.5, 0.36, 0.26);
+    cairo_save(cr);
+    cairo_translate(cr, x0 + len * 0.27, base - hi * 0.84);
+    cairo_scale(cr, 1, 0.22);
+    cairo_arc(cr, 0, 0, len * 0.22, 0, 3.1416);
     cairo_restore(cr);
     cairo_fill(cr);
-    elf(cr, 610, 822, 2.0, hex(0x8A4A4A), RED);
-    candle(cr, 1060, 860, 110, hex(0xE8DCC8), 1.0);
-    glow(cr, 1060, 720, 500, CANDLE, 0.16);
+    candle(cr, 1080, 900, 110, hex(0xE8DCC8), 1.0);
+    glow(cr, 1080, 760, 520, CANDLE, 0.16);
 }
 
 static void woven_christmas_hearts(cairo_t* cr, Rng& rng)

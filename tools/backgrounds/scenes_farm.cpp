@@ -167,23 +167,32 @@ static void fetching_the_tree(cairo_t* cr, Rng& rng)
 
 static void into_the_forest(cairo_t* cr, Rng& rng)
 {
-    dusk_sky(cr, rng, 800, 720);
-    // Layers of firs, hazy pink far off and darker close by.
-    for (int layer = 0; layer < 4; layer++) {
-        double k = layer / 3.0;
-        Rgb body = mix(mix(PINK, DUSK_MID, 0.5), mix(PINE, DUSK_TOP, 0.7), k);
-        fir_row(cr, rng, -80, PIC_W + 80, 700 + layer * 90, 220 + layer * 90, 320 + layer * 140, body, mix(SNOW, PINK, 0.3), 0.2 + 0.15 * k);
-        if (layer == 1)
-            glow_ellipse(cr, 720, 800, 600, 200, hex(0xFFB070), 0.25);
+    dusk_sky(cr, rng, 760, 720);
+    // Rows of firs stepping nearer: pink haze far off, deep green-violet close by.
+    const double rows[][3] = {{700, 110, 170}, {760, 160, 240}, {830, 220, 320}};
+    for (int layer = 0; layer < 3; layer++) {
+        double k = layer / 2.0;
+        Rgb body = mix(mix(PINK, DUSK_MID, 0.6), mix(PINE, DUSK_TOP, 0.62), 0.35 + 0.65 * k);
+        fir_row(cr, rng, -80, PIC_W + 80, rows[layer][0], rows[layer][1], rows[layer][2], body, mix(SNOW, PINK, 0.45), 0.25);
+        glow_ellipse(cr, 720, rows[layer][0] - 40, 900, 120, mix(PINK, DUSK_LOW, 0.5), 0.18, false);
     }
-    // A clearing in the middle: the snow lit by the low sun, keeping the play calm.
-    Stop clearing[] = {{0, mix(SNOW, PINK, 0.4), 1}, {1, mix(SNOW, DUSK_TOP, 0.5), 1}};
-    cairo_move_to(cr, 0, 1152);
-    cairo_curve_to(cr, 300, 960, 1140, 960, 1440, 1152);
+    // The snowy floor of the forest, with a path running in among the trees.
+    Stop floor[] = {{0, mix(mix(SNOW, PINK, 0.45), DUSK_TOP, 0.25), 1}, {1, mix(SNOW, DUSK_TOP, 0.6), 1}};
+    cairo_move_to(cr, -10, 830);
+    cairo_curve_to(cr, 400, 800, 1000, 810, 1450, 830);
+    cairo_line_to(cr, 1450, 1160);
+    cairo_line_to(cr, -10, 1160);
     cairo_close_path(cr);
-    source_vertical(cr, 960, 1152, clearing, 2);
+    source_vertical(cr, 800, 1152, floor, 2);
     cairo_fill(cr);
-    // Light falling between the trunks.
+    cairo_set_source_rgba(cr, 0.45, 0.38, 0.58, 0.35);
+    cairo_move_to(cr, 660, 820);
+    cairo_curve_to(cr, 560, 900, 560, 1000, 420, 1160);
+    cairo_line_to(cr, 900, 1160);
+    cairo_curve_to(cr, 800, 1000, 760, 900, 740, 820);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    // Light of the low sun falling between the trunks.
     for (int i = 0; i < 5; i++) {
         double x = 300 + i * 220;
         cairo_save(cr);
@@ -193,12 +202,21 @@ static void into_the_forest(cairo_t* cr, Rng& rng)
         cairo_line_to(cr, x + 120, 1152);
         cairo_close_path(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-        cairo_set_source_rgba(cr, 1.0, 0.7, 0.5, 0.04);
+        cairo_set_source_rgba(cr, 1.0, 0.7, 0.5, 0.035);
         cairo_fill(cr);
         cairo_restore(cr);
     }
-    elf(cr, 660, 1040, 2.0, hex(0x5A4A6A), RED);
-    elf(cr, 760, 1046, 2.0, hex(0x4A5A5A), RED);
+    // Great firs close by at both sides frame the clearing and leave its middle calm.
+    Rgb near = mix(PINE, DUSK_TOP, 0.75);
+    fir(cr, 90, 1180, 1000, near, mix(SNOW, PINK, 0.4), 0.3);
+    fir(cr, 1360, 1190, 1080, near, mix(SNOW, PINK, 0.4), 0.3);
+    fir(cr, 1180, 1150, 640, mix(near, DUSK_MID, 0.15), mix(SNOW, PINK, 0.4), 0.3);
+    // The elves with their saw, choosing a tree.
+    elf(cr, 640, 960, 2.0, hex(0x5A4A6A), RED);
+    elf(cr, 740, 968, 2.0, hex(0x4A5A5A), RED);
+    cairo_set_source_rgb(cr, 0.55, 0.55, 0.6);
+    cairo_rectangle(cr, 680, 900, 40, 8);
+    cairo_fill(cr);
 }
 
 static void rice_pudding_in_the_loft(cairo_t* cr, Rng& rng)
@@ -258,11 +276,93 @@ static void rice_pudding_in_the_loft(cairo_t* cr, Rng& rng)
     elf(cr, 1120, 740, 2.2, hex(0x5A4A6A), RED);
 }
 
+// A horse's head and neck in profile, looking over a gate; facing right.
+static void horse_head(cairo_t* cr, double x, double y, double s, Rgb c)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, s, s);
+    cairo_set_source_rgb(cr, c.r, c.g, c.b);
+    // Neck rising from behind the gate, then the long head bent down.
+    cairo_move_to(cr, -60, 120);
+    cairo_curve_to(cr, -70, 40, -50, -40, 0, -70);
+    cairo_curve_to(cr, 40, -90, 80, -60, 120, 0);
+    cairo_curve_to(cr, 134, 22, 120, 42, 96, 40);
+    cairo_curve_to(cr, 70, 38, 50, 10, 30, 0);
+    cairo_curve_to(cr, 20, 40, 30, 90, 40, 120);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    // Ears, mane and eye.
+    cairo_move_to(cr, -4, -68);
+    cairo_line_to(cr, 4, -106);
+    cairo_line_to(cr, 18, -72);
+    cairo_fill(cr);
+    Rgb mane = scale(c, 0.6);
+    cairo_set_source_rgb(cr, mane.r, mane.g, mane.b);
+    cairo_move_to(cr, -60, 110);
+    cairo_curve_to(cr, -78, 40, -60, -40, -6, -70);
+    cairo_curve_to(cr, -40, -30, -50, 40, -40, 110);
+    cairo_fill(cr);
+    cairo_arc(cr, 40, -44, 6, 0, 6.2832);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+// A cow's head from the front, with horns and a pale muzzle.
+static void cow_head(cairo_t* cr, double x, double y, double s, Rgb c)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, s, s);
+    cairo_set_source_rgb(cr, 0.85, 0.8, 0.7);
+    cairo_set_line_width(cr, 12);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_move_to(cr, -40, -60);
+    cairo_curve_to(cr, -70, -70, -80, -90, -70, -110);
+    cairo_move_to(cr, 40, -60);
+    cairo_curve_to(cr, 70, -70, 80, -90, 70, -110);
+    cairo_stroke(cr);
+    cairo_set_source_rgb(cr, c.r, c.g, c.b);
+    cairo_save(cr);
+    cairo_scale(cr, 1, 1.3);
+    cairo_arc(cr, 0, 0, 56, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_save(cr);
+        cairo_translate(cr, side * 70, -40);
+        cairo_rotate(cr, side * 0.4);
+        cairo_scale(cr, 1, 0.5);
+        cairo_arc(cr, 0, 0, 30, 0, 6.2832);
+        cairo_restore(cr);
+        cairo_fill(cr);
+    }
+    Rgb patch = scale(c, 0.45);
+    cairo_set_source_rgb(cr, patch.r, patch.g, patch.b);
+    cairo_save(cr);
+    cairo_translate(cr, -22, -30);
+    cairo_scale(cr, 1, 1.3);
+    cairo_arc(cr, 0, 0, 26, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_arc(cr, -20, -18, 6, 0, 6.2832);
+    cairo_arc(cr, 20, -18, 6, 0, 6.2832);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.85, 0.66, 0.64);
+    cairo_save(cr);
+    cairo_translate(cr, 0, 52);
+    cairo_scale(cr, 1, 0.62);
+    cairo_arc(cr, 0, 0, 44, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
 static void the_elves_in_the_stable(cairo_t* cr, Rng& rng)
 {
     Stop wall[] = {{0, hex(0x3A2A2E), 1}, {1, hex(0x5A3E32), 1}};
     fill_vertical(cr, 0, 0, PIC_W, PIC_H, wall, 2);
-    // Planks of the walls.
+    // Planks of the walls and the beam under the loft.
     for (double x = 0; x < PIC_W; x += 90) {
         cairo_set_source_rgba(cr, 0, 0, 0, 0.12);
         cairo_rectangle(cr, x, 0, 4, 900);
@@ -272,55 +372,45 @@ static void the_elves_in_the_stable(cairo_t* cr, Rng& rng)
     cairo_rectangle(cr, 0, 80, PIC_W, 40);
     cairo_fill(cr);
     // The open door at the back: dusk and snow outside.
-    room_window(cr, rng, 600, 240, 240, 520, DUSK_PANE, 3, hex(0x2A1C1C), 0.4, 0);
-    glow_ellipse(cr, 720, 860, 300, 80, PINK, 0.2);
-    // Stalls with a horse and a cow looking over the gates.
-    Rgb gate = hex(0x4A3026);
+    window_view(cr, rng, 600, 260, 240, 600, DUSK_PANE, 3, 0.4, 0);
+    cairo_save(cr);
+    cairo_rectangle(cr, 600, 260, 240, 600);
+    cairo_clip(cr);
+    Stop yard[] = {{0, mix(mix(SNOW, PINK, 0.45), DUSK_TOP, 0.2), 1}, {1, mix(SNOW, DUSK_TOP, 0.45), 1}};
+    fill_vertical(cr, 600, 700, 240, 160, yard, 2);
+    fir_row(cr, rng, 600, 840, 705, 60, 100, mix(PINE, DUSK_TOP, 0.55), PINK, 0.3);
+    cairo_restore(cr);
+    Rgb post = hex(0x2E1E1C);
+    cairo_set_source_rgb(cr, post.r, post.g, post.b);
+    cairo_rectangle(cr, 580, 240, 20, 640);
+    cairo_rectangle(cr, 840, 240, 20, 640);
+    cairo_rectangle(cr, 580, 240, 280, 24);
+    cairo_fill(cr);
+    glow_ellipse(cr, 720, 900, 320, 70, PINK, 0.18);
+    // The horse and the cow looking over the gates of their stalls.
+    horse_head(cr, 230, 520, 1.5, hex(0x6A3E30));
+    cairo_set_source_rgb(cr, 0.5, 0.44, 0.42);
+    cairo_move_to(cr, 1060, 700);
+    cairo_curve_to(cr, 1070, 600, 1110, 560, 1170, 560);
+    cairo_curve_to(cr, 1230, 560, 1270, 600, 1280, 700);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cow_head(cr, 1170, 520, 1.2, hex(0xB8AAA0));
+    Rgb gate = hex(0x7A5236);
     cairo_set_source_rgb(cr, gate.r, gate.g, gate.b);
     for (int side = 0; side < 2; side++) {
         double x0 = side ? 900 : 40;
-        cairo_rectangle(cr, x0, 640, 500, 24);
-        cairo_rectangle(cr, x0, 740, 500, 24);
-        cairo_rectangle(cr, x0, 640, 24, 260);
-        cairo_rectangle(cr, x0 + 476, 640, 24, 260);
-        cairo_rectangle(cr, x0 + 238, 640, 24, 260);
+        cairo_rectangle(cr, x0, 660, 500, 26);
+        cairo_rectangle(cr, x0, 770, 500, 26);
+        cairo_rectangle(cr, x0, 650, 26, 250);
+        cairo_rectangle(cr, x0 + 474, 650, 26, 250);
+        cairo_rectangle(cr, x0 + 237, 650, 26, 250);
     }
     cairo_fill(cr);
-    Rgb horse = hex(0x4A2E2A);
-    cairo_set_source_rgb(cr, horse.r, horse.g, horse.b);
-    cairo_save(cr);
-    cairo_translate(cr, 200, 560);
-    cairo_rotate(cr, 0.35);
-    cairo_scale(cr, 0.45, 1);
-    cairo_arc(cr, 0, 0, 110, 0, 6.2832);
-    cairo_restore(cr);
-    cairo_fill(cr);
-    cairo_move_to(cr, 170, 460);
-    cairo_line_to(cr, 180, 420);
-    cairo_line_to(cr, 196, 464);
-    cairo_fill(cr);
-    Rgb cow = hex(0xC8BCB4);
-    cairo_set_source_rgb(cr, cow.r, cow.g, cow.b);
-    cairo_save(cr);
-    cairo_translate(cr, 1180, 580);
-    cairo_scale(cr, 0.8, 1);
-    cairo_arc(cr, 0, 0, 80, 0, 6.2832);
-    cairo_restore(cr);
-    cairo_fill(cr);
-    cairo_set_source_rgb(cr, 0.3, 0.22, 0.2);
-    cairo_arc(cr, 1150, 560, 22, 0, 6.2832);
-    cairo_fill(cr);
-    cairo_set_line_width(cr, 8);
-    cairo_set_source_rgb(cr, 0.85, 0.8, 0.7);
-    cairo_move_to(cr, 1120, 520);
-    cairo_line_to(cr, 1090, 490);
-    cairo_move_to(cr, 1240, 520);
-    cairo_line_to(cr, 1270, 490);
-    cairo_stroke(cr);
-    // Straw on the floor, a lantern on a hook.
-    Stop straw[] = {{0, hex(0x8A6A40), 1}, {1, hex(0x5A4030), 1}};
+    // Straw on the floor.
+    Stop straw[] = {{0, hex(0x7A5E3A), 1}, {1, hex(0x4A3428), 1}};
     fill_vertical(cr, 0, 900, PIC_W, 252, straw, 2);
-    cairo_set_source_rgba(cr, 0.8, 0.65, 0.35, 0.35);
+    cairo_set_source_rgba(cr, 0.8, 0.65, 0.35, 0.3);
     cairo_set_line_width(cr, 2);
     for (int i = 0; i < 260; i++) {
         double x = rng_range(rng, 0, PIC_W), y = rng_range(rng, 900, 1150), a = rng_range(rng, -0.5, 0.5);
@@ -328,8 +418,16 @@ static void the_elves_in_the_stable(cairo_t* cr, Rng& rng)
         cairo_line_to(cr, x + 30 * std::cos(a), y + 30 * std::sin(a));
     }
     cairo_stroke(cr);
-    glow(cr, 720, 300, 420, CANDLE, 0.3);
-    candle(cr, 720, 340, 40, hex(0xE8DCC8), 0.8);
+    // The lantern hanging from the beam, and the elves at their evening round.
+    cairo_set_source_rgb(cr, 0.2, 0.14, 0.12);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, 460, 120);
+    cairo_line_to(cr, 460, 300);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 436, 300, 48, 70);
+    cairo_fill(cr);
+    glow(cr, 460, 336, 460, CANDLE, 0.32);
+    glow(cr, 460, 336, 24, hex(0xFFE0A0), 0.9);
     elf(cr, 520, 900, 2.2, hex(0x5A4A6A), RED);
     elf(cr, 940, 900, 2.2, hex(0x4A5A5A), RED);
 }

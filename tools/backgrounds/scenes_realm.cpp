@@ -71,8 +71,9 @@ static void trimming_the_tree(cairo_t* cr, Rng& rng)
     // Three tall arched windows with the northern lights in them.
     for (int i = 0; i < 3; i++) {
         double x = 100 + i * 470;
-        room_window(cr, rng, x, 120, 300, 640, AURORA_PANE, 3, hex(0x2A2030), 0.7, 150);
+        window_view(cr, rng, x, 120, 300, 640, AURORA_PANE, 3, 0.7, 150);
         aurora_in_window(cr, rng, x, 120, 300, 640);
+        window_frame(cr, x, 120, 300, 640, hex(0x2A2030), 150);
     }
     floor_boards(cr, 900, hex(0x3A2424), hex(0x4A3030));
     glow(cr, 720, 600, 700, CANDLE, 0.2);
@@ -121,8 +122,9 @@ static void unwrapping_the_presents(cairo_t* cr, Rng& rng)
 {
     Stop wall[] = {{0, hex(0x2E1E4A), 1}, {1, hex(0x4A2A52), 1}};
     fill_vertical(cr, 0, 0, PIC_W, 860, wall, 2);
-    room_window(cr, rng, 160, 160, 340, 460, AURORA_PANE, 3, hex(0x2A1E36), 0.7, 0);
+    window_view(cr, rng, 160, 160, 340, 460, AURORA_PANE, 3, 0.7, 0);
     aurora_in_window(cr, rng, 160, 160, 340, 460);
+    window_frame(cr, 160, 160, 340, 460, hex(0x2A1E36), 0);
     // The fireplace at the right.
     Rgb stone = hex(0x5A4A5E);
     cairo_set_source_rgb(cr, stone.r, stone.g, stone.b);
