@@ -104,3 +104,8 @@ int32_t text_width(const char* text, int32_t font);
 int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t colour, float x, float y, float scale);
 // draw_text_scaled at integer x, y and scale 1.
 int32_t draw_text(const char* text, int32_t x, int32_t y, int32_t font, int32_t align, uint32_t colour);
+
+// ---- Play scene ----
+
+// Draws one frame of play from `play` and its level in the level table, changing neither.
+void draw_game();

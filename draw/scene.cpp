@@ -1,0 +1,296 @@
+// The play scene: one frame of play drawn from the play state and the
+// current level record. Nothing here is kept from one frame to the next and
+// nothing is written back; every step below only reads `play` and the level.
+#include <cmath>
+#include <cstdio>
+#include "draw/draw.h"
+#include "levels/levels.h"
+#include "rules/rules.h"
+
+// Where the play area's top-left corner lies on the logical screen; play
+// positions are relative to it.
+static const float FIELD_X = 24.0f;
+static const float FIELD_Y = 48.0f;
+
+static const int32_t SPRITE_SHADOW = 101;
+static const int32_t SPRITE_CAP_BOTH = 102;   // stone on both sides
+static const int32_t SPRITE_CAP_RIGHT = 103;  // stone on the right only
+static const int32_t SPRITE_CAP_LEFT = 104;   // stone on the left only
+static const int32_t SPRITE_CAP_ALONE = 105;
+static const int32_t SPRITE_ICICLE = 106;     // three variants by row
+
+// The sprite of each item code 1..11 that does not animate; the snowflake
+// and the key take their frames from the cell's phase instead.
+static const int32_t item_sprites[12] = {-1, 39, 40, 41, 42, 43, 44, 45, 46, 48, 47, 35};
+
+// The first of the four walking frames of each enemy kind.
+static const int32_t enemy_base_sprites[6] = {52, 56, 60, 64, 89, 93};
+
+static float cell_x(int c)
+{
+    return (float)(24 + 48 * c);
+}
+
+static float cell_y(int r)
+{
+    return (float)(48 + 48 * r);
+}
+
+// The record of the level being played. An index outside the table (which
+// the play rules never make) yields none rather than a read past the table.
+static const LevelRecord* current_level()
+{
+    if (play.level < 0 || play.level >= MAX_LEVELS)
+        return nullptr;
+    return &level_table[play.level];
+}
+
+static void draw_portals(const LevelRecord* level, int32_t t)
+{
+    if (!level)
+        return;
+    int32_t count = level->portal_count;
+    if (count > MAX_PORTALS)
+        count = MAX_PORTALS;
+    // Every portal turns in step with the others.
+    const int32_t sprite = 72 + (t / 8) % 4;
+    for (int32_t i = 0; i < count; i++)
+        draw_sprite(cell_x(level->portals[i].col), cell_y(level->portals[i].row), sprite, 0, 230);
+}
+
+static void draw_door(const LevelRecord* level)
+{
+    if (!level)
+        return;
+    draw_sprite(cell_x(level->door_col), cell_y(level->door_row), play.has_key ? 34 : 33, 0, 255);
+}
+
+// All shadows go down before any block, so that no shadow darkens a block.
+static void draw_shadows()
+{
+    for (int r = 0; r < LEVEL_ROWS; r++)
+        for (int c = 0; c < LEVEL_COLS; c++)
+            if (play.cells[r][c] != CELL_EMPTY)
+                draw_sprite((float)(21 + 48 * c), (float)(46 + 48 * r), SPRITE_SHADOW, 0, 255);
+}
+
+static void draw_item(int r, int c, int32_t t)
+{
+    // Hidden items have bit 7 set and so are negative as signed bytes.
+    const int32_t item = (int8_t)play.items[r][c];
+    if (item <= 0 || item > ITEM_KEY)
+        return;
+    // The bob follows the column only: the items of one column move together.
+    const float x = cell_x(c);
+    const float y = cell_y(r) + 2.0f * sinf(0.08f * (float)(t + 13 * c));
+    const int32_t phase = t + 7 * r + 3 * c;
+    if (item == ITEM_SNOWFLAKE)
+        draw_sprite_rotated(x, y, 0.8f * (float)t, 48 + (phase / 8) % 4, 255);
+    else if (item == ITEM_KEY)
+        draw_sprite(x, y, 35 + (phase / 10) % 4, 0, 255);
+    else
+        draw_sprite(x, y, item_sprites[item], 0, 255);
+}
+
+static void draw_block(int r, int c)
+{
+    int32_t sprite = -1;
+    switch (play.cells[r][c]) {
+    case CELL_ICE:
+        sprite = play.cracks[r][c] != 0 ? 30 : 29;
+        break;
+    case CELL_STONE:
+        sprite = 32;
+        break;
+    case CELL_SLIPPERY:
+        sprite = 88;
+        break;
+    default:
+        return;
+    }
+    draw_sprite(cell_x(c), cell_y(r), sprite, 0, 255);
+}
+
+// One pass row by row, item before block: a bobbing item is covered by the
+// block below it and covers the block above it.
+static void draw_items_and_blocks(int32_t t)
+{
+    for (int r = 0; r < LEVEL_ROWS; r++)
+        for (int c = 0; c < LEVEL_COLS; c++) {
+            draw_item(r, c, t);
+            draw_block(r, c);
+        }
+}
+
+static bool is_stone(int r, int c)
+{
+    return c >= 0 && c < LEVEL_COLS && play.cells[r][c] == CELL_STONE;
+}
+
+// The cap's sprite joins up with stone neighbours in the same row.
+static int32_t cap_sprite(int r, int c)
+{
+    const bool left = is_stone(r, c - 1);
+    const bool right = is_stone(r, c + 1);
+    if (left && right)
+        return SPRITE_CAP_BOTH;
+    if (right)
+        return SPRITE_CAP_RIGHT;
+    if (left)
+        return SPRITE_CAP_LEFT;
+    return SPRITE_CAP_ALONE;
+}
+
+static void draw_snow_and_icicles()
+{
+    for (int r = 0; r < LEVEL_ROWS; r++)
+        for (int c = 0; c < LEVEL_COLS; c++) {
+            if (play.cells[r][c] != CELL_STONE)
+                continue;
+            if (r < LEVEL_ROWS - 1 && play.cells[r + 1][c] == CELL_EMPTY)
+                draw_sprite((float)(16 + 48 * c), (float)(92 + 48 * r), SPRITE_ICICLE + r % 3, 0, 255);
+            if (r == 0 || play.cells[r - 1][c] == CELL_EMPTY)
+                draw_sprite((float)(16 + 48 * c), (float)(38 + 48 * r), cap_sprite(r, c), 0, 255);
+        }
+}
+
+static int32_t enemy_sprite(const Enemy& e)
+{
+    const int32_t a = e.anim;
+    switch (e.kind) {
+    case ENEMY_ICICLE:
+        return e.mode == 1 ? 90 + (a / 3) % 3 : 89;
+    case ENEMY_POLAR_BEAR:
+        return e.mode == 0 ? 93 + (a / 10) % 4 : 97 + (a / 5) % 4;
+    default:
+        return enemy_base_sprites[e.kind] + (a / 10) % 4;
+    }
+}
+
+static void draw_enemies(int32_t t)
+{
+    const int32_t marker = 48 + (t / 8) % 4;
+    for (int i = 0; i < MAX_ENEMIES; i++) {
+        const Enemy& e = play.enemies[i];
+        if (!e.active || e.kind < ENEMY_SNOWMAN || e.kind > ENEMY_POLAR_BEAR)
+            continue;
+        float x = e.x + FIELD_X;
+        float y = e.y + FIELD_Y;
+        if (e.kind == ENEMY_GHOST)
+            y += 3.0f * sinf(0.07f * (float)e.anim);
+        const float shake = e.kind == ENEMY_ICICLE && e.mode == 1 ? 2.2f * sinf(1.9f * (float)e.anim) : 0.0f;
+        // Sparks and icicles have no facing.
+        const bool flip = e.dir < 0 && e.kind != ENEMY_SPARK && e.kind != ENEMY_ICICLE;
+        // A fade-in beyond the longest one the portals give is as faint as
+        // alpha goes, not wrapped round to opaque.
+        int32_t fade = e.fade_in < 0 ? 0 : e.fade_in;
+        if (fade > 36)
+            fade = 36;
+        draw_sprite(x + shake, y, enemy_sprite(e), flip, 255 - 7 * fade);
+        if (play.freeze_ticks != 0)
+            draw_sprite(e.x + 36.0f, y - 14.0f, marker, 0, 160);
+    }
+}
+
+static void draw_snowballs()
+{
+    for (int i = 0; i < MAX_SNOWBALLS; i++) {
+        const Snowball& s = play.snowballs[i];
+        if (s.active)
+            draw_sprite(s.x + FIELD_X, s.y + FIELD_Y, 68 + (s.age / 4) % 4, 0, 255);
+    }
+}
+
+// The hero's pose: the first row of the pose table that applies.
+static int32_t hero_sprite(int32_t t)
+{
+    if (play.state == STATE_DYING)
+        return 17 + (t / 6) % 8;
+    if (play.state == STATE_LEVEL_DONE)
+        return 25 + (t / 8) % 4;
+    if (play.action_cooldown >= 9)
+        return 15;
+    if (play.action_cooldown >= 3)
+        return 16;
+    if (play.crouching || play.jump_delay != 0)
+        return 14;
+    if (!play.on_ground)
+        return play.hero_vy < 0.0f ? 12 : 13;
+    if (play.state == STATE_PLAYING && play.walking && play.walk_distance > 0.0f)
+        return 4 + (int32_t)(play.walk_distance / 7.0f) % 8;
+    return (t / 20) % 4;
+}
+
+// The hero fades out once he has cheered at the door for a while.
+static int32_t hero_alpha(int32_t t)
+{
+    if (play.state != STATE_LEVEL_DONE || t <= 40)
+        return 255;
+    if (t <= 80)
+        return 495 - 6 * t;
+    return 0;
+}
+
+static void draw_hero(int32_t t)
+{
+    const int32_t alpha = hero_alpha(t);
+    if (play.state == STATE_ALL_DONE || alpha == 0)
+        return;
+    // A dying hero jumps up and drops back down within a second.
+    float lift = 0.0f;
+    if (play.state == STATE_DYING)
+        lift = 30.0f * sinf(3.14159f * (float)(t < 60 ? t : 60) / 60.0f);
+    draw_sprite(play.hero_x + FIELD_X, play.hero_y + FIELD_Y - lift, hero_sprite(t), play.facing < 0, alpha);
+}
+
+static void draw_particles()
+{
+    for (int i = 0; i < MAX_PARTICLES; i++) {
+        const Particle& p = play.particles[i];
+        if (!p.active || p.age > 35)
+            continue;
+        const int32_t first = p.kind == PARTICLE_PUFF ? 76 : 82;
+        draw_sprite(p.x + FIELD_X, p.y + FIELD_Y, first + p.age / 6, 0, 255);
+    }
+}
+
+static void draw_popups()
+{
+    for (int i = 0; i < MAX_POPUPS; i++) {
+        const Popup& p = play.popups[i];
+        // Only the play rules' own counts 1 and up show; a negative count
+        // would have no alpha to fade with.
+        if (p.ticks <= 0)
+            continue;
+        uint32_t colour = 0xff78e2ffu;
+        if (p.ticks <= 20)
+            colour = (uint32_t)(12 * p.ticks) << 24 | 0x78e2ffu;
+        char number[16];
+        snprintf(number, sizeof number, "%d", (int)p.points);
+        draw_text(number, (int32_t)(p.x + 48.0f), (int32_t)(p.y + 48.0f), 0, 1, colour);
+    }
+}
+
+// The level's cells and everything that lives on them, back to front.
+static void draw_play_field(const LevelRecord* level)
+{
+    const int32_t t = play.tick;
+    draw_background(play.theme);
+    draw_portals(level, t);
+    draw_door(level);
+    draw_shadows();
+    draw_items_and_blocks(t);
+    draw_snow_and_icicles();
+    draw_enemies(t);
+    draw_snowballs();
+    draw_hero(t);
+    draw_particles();
+    draw_popups();
+}
+
+void draw_game()
+{
+    const LevelRecord* level = current_level();
+    draw_play_field(level);
+    // The frames, bars, head-up display and overlays go over the field here.
+}
