@@ -467,13 +467,15 @@ void elf(cairo_t* cr, double x, double base, double s, Rgb coat, Rgb cap)
     set_colour(cr, mix(coat, hex(0xF2C9A8), 0.6));
     cairo_arc(cr, 0, -46, 10, 0, TAU);
     cairo_fill(cr);
-    set_colour(cr, cap);
+    // Muted, so that a painted elf never passes for the hero in his red hood.
+    Rgb hat = mix(cap, coat, 0.35);
+    set_colour(cr, hat);
     cairo_move_to(cr, -12, -48);
     cairo_curve_to(cr, -8, -66, 4, -74, 18, -70);
     cairo_curve_to(cr, 8, -64, 10, -56, 12, -48);
     cairo_close_path(cr);
     cairo_fill(cr);
-    set_colour(cr, hex(0xF6FBFF));
+    set_colour(cr, mix(hex(0xF6FBFF), hat, 0.4));
     cairo_arc(cr, 18, -70, 4, 0, TAU);
     cairo_fill(cr);
     cairo_restore(cr);
@@ -656,7 +658,7 @@ static void box_blur(std::vector<float>& ch, std::vector<float>& tmp, int w, int
 }
 
 // Lightness above the knee is kept only in part.
-static const float KNEE = 0.58f, KNEE_SLOPE = 0.35f;
+static const float KNEE = 0.5f, KNEE_SLOPE = 0.3f;
 
 void finish_picture(cairo_surface_t* surface, const Calm& calm, Rng& rng, unsigned char* rgb)
 {

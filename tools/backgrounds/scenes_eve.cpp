@@ -120,6 +120,15 @@ static void the_elves_are_baking(cairo_t* cr, Rng& rng)
         cairo_restore(cr);
         cairo_fill(cr);
     }
+    // The bakers themselves, one with the rolling pin.
+    elf(cr, 300, 880, 2.4, hex(0x5A4A6A), RED);
+    elf(cr, 820, 880, 2.4, hex(0x3A5A4A), RED);
+    cairo_set_source_rgb(cr, 0.62, 0.46, 0.32);
+    cairo_set_line_width(cr, 14);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_move_to(cr, 340, 850);
+    cairo_line_to(cr, 440, 850);
+    cairo_stroke(cr);
     glow(cr, 1220, 780, 700, CANDLE, 0.18);
 }
 
@@ -221,7 +230,7 @@ static void christmas_dinner(cairo_t* cr, Rng& rng)
         candle(cr, 560 + i * 80, 150 + (i == 0 || i == 4 ? -8 : 12), 34, hex(0xE8DCC8), 0.7);
     floor_boards(cr, 900, hex(0x2A1C22), hex(0x3A2A2E));
     // The laid table: white cloth, the roast, candles and plates.
-    Stop cloth[] = {{0, hex(0xCFD8E8), 1}, {1, hex(0x8A90A8), 1}};
+    Stop cloth[] = {{0, hex(0xA8B0C6), 1}, {1, hex(0x6A7090), 1}};
     fill_vertical(cr, 60, 860, 1320, 150, cloth, 2);
     cairo_set_source_rgb(cr, 0.45, 0.3, 0.22);
     cairo_save(cr);
@@ -259,7 +268,7 @@ static void on_the_way_to_church(cairo_t* cr, Rng& rng)
     night_sky(cr, rng, 820, 1.0);
     clouds(cr, rng, 6, 380, 120, hex(0x3E5A8A), 0.2);
     ridge(cr, rng, 840, 30, 0.6, mix(DEEP, HORIZON, 0.5), DEEP);
-    hill(cr, 300, PIC_W + 300, 1020, 640, 1000, mix(SNOW, DEEP, 0.4), mix(SNOW, NAVY, 0.6));
+    hill(cr, 300, PIC_W + 300, 1020, 640, 1000, mix(SNOW, DEEP, 0.5), mix(SNOW, NAVY, 0.7));
     // The white church with its stepped gable tower.
     Rgb wall = hex(0xB8C4D8), roof = hex(0x6A3A44);
     cairo_set_source_rgb(cr, wall.r, wall.g, wall.b);
@@ -332,7 +341,7 @@ static void the_almond_prize(cairo_t* cr, Rng& rng)
     // The table top in candle light.
     Stop table[] = {{0, hex(0x6A4438), 1}, {1, hex(0x3A2626), 1}};
     fill_vertical(cr, 0, 780, PIC_W, 372, table, 2);
-    Stop cloth[] = {{0, hex(0xA8B0C8), 1}, {1, hex(0x6A6E88), 1}};
+    Stop cloth[] = {{0, hex(0x8A90AC), 1}, {1, hex(0x4E5272), 1}};
     fill_vertical(cr, 200, 800, 1040, 352, cloth, 2);
     // The bowl of rice pudding with cherry sauce, and the marzipan pig's parcel.
     bowl(cr, 700, 820, 380, 170, hex(0x9AAAC8), hex(0xEDE6D8));
@@ -416,7 +425,7 @@ static void the_postman_is_coming(cairo_t* cr, Rng& rng)
         house(cr, rng, 1180 - i * 140, 900 - i * 70, 300 - i * 50, 380 - i * 70, 150 - i * 20, mix(hex(0x5A4A6A), HORIZON, depth * 0.7), mix(NAVY, HORIZON, depth), LIT, 0.6);
     }
     // The street, trodden snow, with footprints coming this way.
-    Stop street[] = {{0, mix(SNOW, DEEP, 0.55), 1}, {1, mix(SNOW, NAVY, 0.55), 1}};
+    Stop street[] = {{0, mix(SNOW, DEEP, 0.6), 1}, {1, mix(SNOW, NAVY, 0.68), 1}};
     cairo_move_to(cr, 600, 690);
     cairo_line_to(cr, 840, 690);
     cairo_line_to(cr, PIC_W, 960);

@@ -93,6 +93,12 @@ static void the_elves_and_the_sled(cairo_t* cr, Rng& rng)
     elf(cr, 770, 900, 2.2, hex(0x5A4A6A), RED);
     elf(cr, 870, 890, 2.2, hex(0x4A5A6A), RED);
     elf(cr, 410, 930, 2.0, hex(0x6A4A4A), RED);
+    // Drifts in the foreground, their lee sides in shade.
+    for (int i = 0; i < 5; i++) {
+        double x = rng_range(rng, 0, PIC_W), y = rng_range(rng, 1020, 1120);
+        glow_ellipse(cr, x, y + 14, rng_range(rng, 220, 380), 34, DUSK_TOP, 0.35, false);
+        glow_ellipse(cr, x - 30, y, rng_range(rng, 200, 320), 26, mix(SNOW, PINK, 0.5), 0.25, false);
+    }
     // The sled's tracks.
     cairo_set_source_rgba(cr, 0.55, 0.45, 0.6, 0.5);
     cairo_set_line_width(cr, 5);
@@ -172,7 +178,7 @@ static void into_the_forest(cairo_t* cr, Rng& rng)
     const double rows[][3] = {{700, 110, 170}, {760, 160, 240}, {830, 220, 320}};
     for (int layer = 0; layer < 3; layer++) {
         double k = layer / 2.0;
-        Rgb body = mix(mix(PINK, DUSK_MID, 0.6), mix(PINE, DUSK_TOP, 0.62), 0.35 + 0.65 * k);
+        Rgb body = mix(mix(PINK, DUSK_MID, 0.6), mix(PINE, DUSK_TOP, 0.5), 0.35 + 0.65 * k);
         fir_row(cr, rng, -80, PIC_W + 80, rows[layer][0], rows[layer][1], rows[layer][2], body, mix(SNOW, PINK, 0.45), 0.25);
         glow_ellipse(cr, 720, rows[layer][0] - 40, 900, 120, mix(PINK, DUSK_LOW, 0.5), 0.18, false);
     }
@@ -207,7 +213,7 @@ static void into_the_forest(cairo_t* cr, Rng& rng)
         cairo_restore(cr);
     }
     // Great firs close by at both sides frame the clearing and leave its middle calm.
-    Rgb near = mix(PINE, DUSK_TOP, 0.75);
+    Rgb near = mix(PINE, DUSK_TOP, 0.55);
     fir(cr, 90, 1180, 1000, near, mix(SNOW, PINK, 0.4), 0.3);
     fir(cr, 1360, 1190, 1080, near, mix(SNOW, PINK, 0.4), 0.3);
     fir(cr, 1180, 1150, 640, mix(near, DUSK_MID, 0.15), mix(SNOW, PINK, 0.4), 0.3);
@@ -501,7 +507,7 @@ static void the_elves_den(cairo_t* cr, Rng& rng)
 static void pancake_puffs_at_grandmas(cairo_t* cr, Rng& rng)
 {
     Stop wall[] = {{0, hex(0x4A3444), 1}, {1, hex(0x6A4A44), 1}};
-    fill_vertical(cr, 0, 0, PIC_W, 860, wall, 2);
+    fill_vertical(cr, 0, 0, PIC_W, 900, wall, 2);
     // The window with a checked curtain and the dusk outside.
     room_window(cr, rng, 150, 180, 360, 400, DUSK_PANE, 3, hex(0x3A2830), 0.3, 0);
     for (int side = 0; side < 2; side++) {
@@ -613,18 +619,8 @@ static void the_sledging_hill(cairo_t* cr, Rng& rng)
         cairo_restore(cr);
         elf(cr, x, y - 4, 1.8, hex(0x4A4A6A), RED);
     }
-    // A snowman the children built at the bottom.
-    Rgb snow = mix(SNOW, PINK, 0.25);
-    cairo_set_source_rgb(cr, snow.r, snow.g, snow.b);
-    cairo_arc(cr, 300, 1010, 70, 0, 6.2832);
-    cairo_arc(cr, 300, 910, 48, 0, 6.2832);
-    cairo_arc(cr, 300, 845, 32, 0, 6.2832);
-    cairo_fill(cr);
-    cairo_set_source_rgb(cr, CANDLE.r, CANDLE.g, CANDLE.b);
-    cairo_move_to(cr, 320, 845);
-    cairo_line_to(cr, 360, 852);
-    cairo_line_to(cr, 320, 856);
-    cairo_fill(cr);
+    // A few firs at the foot of the hill, where the run ends.
+    fir_row(cr, rng, 120, 420, 1060, 130, 200, mix(PINE, DUSK_TOP, 0.5), PINK, 0.35);
 }
 
 static const Calm FARM_SKY = {hex(0x8A6A80), 0.26, 0.2, 0.2};

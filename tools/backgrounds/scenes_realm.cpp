@@ -43,9 +43,13 @@ static void sleigh_in_the_moonlight(cairo_t* cr, Rng& rng)
         cairo_line_to(cr, p[0], p[1]);
     cairo_line_to(cr, 1450, 820);
     cairo_close_path(cr);
-    cairo_fill(cr);
-    for (auto& p : peaks)
-        glow_ellipse(cr, p[0], p[1] + 40, 70, 40, SNOW, 0.18, false);
+    cairo_fill_preserve(cr);
+    // Snow on the upper slopes, fading down into the violet shade.
+    cairo_save(cr);
+    cairo_clip(cr);
+    Stop caps[] = {{0, mix(SNOW, VIOLET, 0.35), 0.75}, {1, mix(SNOW, VIOLET, 0.35), 0}};
+    fill_vertical(cr, 0, 540, PIC_W, 180, caps, 2);
+    cairo_restore(cr);
     ridge(cr, rng, 860, 40, 0.7, mix(SNOW, VIOLET, 0.45), mix(SNOW, NIGHT, 0.55));
     // The sleigh and team on the long ridge, lit by the moon.
     Rgb team = mix(OUTLINE, VIOLET, 0.25);
@@ -339,7 +343,7 @@ static void the_toy_shop_window(cairo_t* cr, Rng& rng)
         cairo_fill(cr);
     }
     // The lit window with its toys.
-    Stop lit[] = {{0, hex(0x8A6A4A), 1}, {1, hex(0xC89A5A), 1}};
+    Stop lit[] = {{0, hex(0x6E5444), 1}, {1, hex(0xA07E54), 1}};
     fill_vertical(cr, 180, 500, 1080, 420, lit, 2);
     glow(cr, 720, 720, 700, LIT, 0.25);
     cairo_save(cr);
