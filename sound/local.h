@@ -6,5 +6,8 @@
 void lock_audio();
 void unlock_audio();
 
+// Fills the table of the notes' vibrato, once; before the first song sounds.
+void prepare_vibrato();
+
 // Loads segment voice->segment of voice->effect into the voice's oscillator.
 void load_segment(Voice* voice);

@@ -21,6 +21,7 @@ void play_music(int n)
         unlock_audio();
         return;
     }
+    prepare_vibrato();
     current_song = n;
     samples_per_step = (2880000.0 / songs[n].tempo) * 0.25;
     std::memset(music_voices, 0, sizeof music_voices);

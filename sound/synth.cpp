@@ -11,45 +11,103 @@ float music_volume = 0.8f;
 float effect_volume = 1.0f;
 uint32_t audio_device;
 
-float voice_sample(Oscillator* osc)
+// The vibrato's pitch factor by position for the depth that notes carry,
+// long enough for the longest note of any song; filled once, before the
+// first song plays.
+enum { VIBRATO_TABLE = 131072 };
+static const float NOTE_VIBRATO = 0.12f;
+static float vibrato_table[VIBRATO_TABLE];
+static bool vibrato_table_ready;
+
+static float vibrato_factor(int32_t pos, float depth)
 {
-    if (!osc->active)
-        return 0.0f;
-    if (osc->pos >= osc->length) {
-        osc->active = 0;
+    float x = (float)(2 * pos) * 3.14159f * 5.5f / 48000.0f;
+    return exp2f(sinf(x) * depth / 12.0f);
+}
+
+void prepare_vibrato()
+{
+    if (vibrato_table_ready)
+        return;
+    for (int32_t pos = 0; pos < VIBRATO_TABLE; pos++)
+        vibrato_table[pos] = vibrato_factor(pos, NOTE_VIBRATO);
+    vibrato_table_ready = true;
+}
+
+// What stays the same over a tone whose frequency neither slides nor
+// swings: the frequency, the phase step and the noise hold.
+struct SteadyTone {
+    float f;
+    double step;
+    int32_t hold;
+};
+
+static bool is_steady(const Oscillator& o)
+{
+    return o.f_end == o.f_start && o.vibrato == 0.0f;
+}
+
+static SteadyTone steady_tone(const Oscillator& o)
+{
+    SteadyTone s{};
+    float t = (float)o.pos / (float)o.length;
+    s.f = (float)(o.f_start + (double)t * (o.f_end - o.f_start));
+    if (o.wave == 2)
+        s.hold = (int32_t)(48000.0f / (s.f + 1.0f));
+    else
+        s.step = (double)(s.f / 48000.0f);
+    return s;
+}
+
+// One sample of an active tone. With STEADY the frequency terms come from
+// steady, which holds exactly what they evaluate to for such a tone.
+template <bool STEADY>
+static inline float tone_step(Oscillator& o, const SteadyTone& steady)
+{
+    if (o.pos >= o.length) {
+        o.active = 0;
         return 0.0f;
     }
-    float t = (float)osc->pos / (float)osc->length;
-    float f = (float)(osc->f_start + (double)t * (osc->f_end - osc->f_start));
-    if (osc->vibrato != 0.0f) {
-        float x = (float)(2 * osc->pos) * 3.14159f * 5.5f / 48000.0f;
-        f = f * exp2f(sinf(x) * osc->vibrato / 12.0f);
+    float t = (float)o.pos / (float)o.length;
+    float f = 0.0f;
+    if (!STEADY) {
+        f = (float)(o.f_start + (double)t * (o.f_end - o.f_start));
+        if (o.vibrato != 0.0f) {
+            if (o.vibrato == NOTE_VIBRATO && o.pos < VIBRATO_TABLE && vibrato_table_ready)
+                f = f * vibrato_table[o.pos];
+            else
+                f = f * vibrato_factor(o.pos, o.vibrato);
+        }
     }
-    float a = osc->amp_start + (osc->amp_end - osc->amp_start) * t;
-    if (osc->pos < 96)
-        a = a * ((float)osc->pos / 96.0f);
-    int32_t r = osc->length - osc->pos;
+    float a = o.amp_start + (o.amp_end - o.amp_start) * t;
+    if (o.pos < 96)
+        a = a * ((float)o.pos / 96.0f);
+    int32_t r = o.length - o.pos;
     if (r < 240)
         a = a * ((float)r / 240.0f);
-    osc->pos++;
+    o.pos++;
 
     float w;
-    if (osc->wave == 2) {
-        osc->noise_hold++;
-        int32_t h = (int32_t)(48000.0f / (f + 1.0f));
-        if (osc->noise_hold >= h) {
-            osc->noise_hold = 0;
-            osc->noise_seed = osc->noise_seed * 1103515245u + 12345u;
-            osc->noise_value = (float)((osc->noise_seed >> 16) & 0x7FFF) * (1.0f / 16384.0f) - 1.0f;
+    if (o.wave == 2) {
+        o.noise_hold++;
+        int32_t h = STEADY ? steady.hold : (int32_t)(48000.0f / (f + 1.0f));
+        if (o.noise_hold >= h) {
+            o.noise_hold = 0;
+            o.noise_seed = o.noise_seed * 1103515245u + 12345u;
+            o.noise_value = (float)((o.noise_seed >> 16) & 0x7FFF) * (1.0f / 16384.0f) - 1.0f;
         }
-        w = osc->noise_value;
+        w = o.noise_value;
     } else {
-        osc->phase = osc->phase + (double)(f / 48000.0f);
-        osc->phase = osc->phase - floor(osc->phase);
-        float p = (float)osc->phase;
-        if (osc->wave == 0)
-            w = p < osc->duty ? 1.0f : -1.0f;
-        else if (osc->wave == 1)
+        o.phase = o.phase + (STEADY ? steady.step : (double)(f / 48000.0f));
+        // phase - floor(phase), without the call while the phase is in 0..2.
+        if (o.phase >= 1.0 && o.phase < 2.0)
+            o.phase = o.phase - 1.0;
+        else if (!(o.phase >= 0.0 && o.phase < 1.0))
+            o.phase = o.phase - floor(o.phase);
+        float p = (float)o.phase;
+        if (o.wave == 0)
+            w = p < o.duty ? 1.0f : -1.0f;
+        else if (o.wave == 1)
             w = p < 0.5f ? 4.0f * p - 1.0f : 3.0f - 4.0f * p;
         else
             w = 2.0f * p - 1.0f;
@@ -57,43 +115,103 @@ float voice_sample(Oscillator* osc)
     return a * w;
 }
 
+float voice_sample(Oscillator* osc)
+{
+    if (!osc->active)
+        return 0.0f;
+    return tone_step<false>(*osc, SteadyTone{});
+}
+
+// Adds the next count samples of a tone to mix, as count calls of voice_sample would.
+static void render_tone(Oscillator* osc, float* mix, int count)
+{
+    if (!osc->active)
+        return;
+    Oscillator o = *osc;
+    if (is_steady(o) && o.pos < o.length) {
+        SteadyTone steady = steady_tone(o);
+        for (int k = 0; k < count && o.active; k++)
+            mix[k] = mix[k] + tone_step<true>(o, steady);
+    } else {
+        SteadyTone none{};
+        for (int k = 0; k < count && o.active; k++)
+            mix[k] = mix[k] + tone_step<false>(o, none);
+    }
+    *osc = o;
+}
+
+// Music voice: each sample counts its token down and reads the next one
+// where it runs out, then sounds.
+static void render_music_voice(Voice* v, const SongTrack* track, float* mix, int count)
+{
+    int k = 0;
+    while (k < count) {
+        if (v->note_left <= 1) {
+            v->note_left--;
+            read_token(v, track);
+            render_tone(&v->osc, mix + k, 1);
+            k++;
+        } else {
+            int run = count - k < v->note_left - 1 ? count - k : v->note_left - 1;
+            v->note_left -= run;
+            render_tone(&v->osc, mix + k, run);
+            k += run;
+        }
+    }
+}
+
+// Effect voice: each sample sounds, then counts the segment down and moves
+// to the next segment, or frees the voice, where it runs out.
+static void render_effect_voice(Voice* v, float* mix, int count)
+{
+    int k = 0;
+    while (k < count && v->effect) {
+        int run = v->segment_left > 1 ? v->segment_left : 1;
+        if (run > count - k)
+            run = count - k;
+        render_tone(&v->osc, mix + k, run);
+        k += run;
+        v->segment_left -= run;
+        if (v->segment_left <= 0) {
+            v->segment++;
+            if (v->segment >= v->effect->segment_count)
+                v->effect = nullptr;
+            else
+                load_segment(v);
+        }
+    }
+}
+
 void audio_render(int16_t* out, int n)
 {
-    for (int k = 0; k < n; k++) {
-        float m = 0.0f;
-        float e = 0.0f;
+    // Voices are independent of each other between two calls, so each one
+    // renders a block on its own; the sums keep the order of the voices.
+    enum { BLOCK = 1024 };
+    float m[BLOCK];
+    float e[BLOCK];
+    for (int done = 0; done < n; done += BLOCK) {
+        int count = n - done < BLOCK ? n - done : BLOCK;
+        for (int k = 0; k < count; k++) {
+            m[k] = 0.0f;
+            e[k] = 0.0f;
+        }
         if (current_song >= 0) {
             int c = songs[current_song].track_count;
             if (c < 1)
                 c = 1;
-            for (int i = 0; i < c; i++) {
-                Voice* v = &music_voices[i];
-                v->note_left--;
-                if (v->note_left < 1)
-                    read_token(v, &songs[current_song].tracks[i]);
-                m = m + voice_sample(&v->osc);
-            }
+            for (int i = 0; i < c; i++)
+                render_music_voice(&music_voices[i], &songs[current_song].tracks[i], m, count);
         }
-        for (int j = 0; j < EFFECT_VOICES; j++) {
-            Voice* v = &effect_voices[j];
-            if (!v->effect)
-                continue;
-            e = e + voice_sample(&v->osc);
-            v->segment_left--;
-            if (v->segment_left <= 0) {
-                v->segment++;
-                if (v->segment >= v->effect->segment_count)
-                    v->effect = nullptr;
-                else
-                    load_segment(v);
-            }
+        for (int j = 0; j < EFFECT_VOICES; j++)
+            render_effect_voice(&effect_voices[j], e, count);
+        for (int k = 0; k < count; k++) {
+            float s = (m[k] * music_volume) * 0.6f + (e[k] * effect_volume) * 0.7f;
+            if (s > 1.0f)
+                s = 1.0f;
+            else if (s < -1.0f)
+                s = -1.0f;
+            out[done + k] = (int16_t)(int32_t)(s * 30000.0f);
         }
-        float s = (m * music_volume) * 0.6f + (e * effect_volume) * 0.7f;
-        if (s > 1.0f)
-            s = 1.0f;
-        else if (s < -1.0f)
-            s = -1.0f;
-        out[k] = (int16_t)(int32_t)(s * 30000.0f);
     }
 }
 
