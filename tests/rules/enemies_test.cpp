@@ -26,7 +26,7 @@ const int STILL_KIND = 99;
 void start_scene(const std::vector<std::string>& rows, int level = 0, int key_row = 11, int key_col = 14)
 {
     std::string extra = "tid 999\nskjult " + std::to_string(key_row + 1) + "," + std::to_string(key_col + 1)
-        + " n\xc3\xb8gle\n";
+        + " " + item_names[ITEM_KEY] + "\n";
     std::vector<std::string> door(12, "...............");
     door[key_row][key_col] = 'D';
     std::string one = fixture(rows, extra) + "felter\n";
