@@ -595,6 +595,23 @@ TEST(Icicle, FrozenIcicleNeitherShakesNorFalls)
     EXPECT_EQ(icicle.anim, 15);
 }
 
+TEST(Icicle, ShatteringWithinReachStillKillsTheHero)
+{
+    const std::vector<std::string> rows = {
+        "T..............", "ss.............", "...............", "...............",
+        "...............", "...............", "...............", "...............",
+        "...............", "...............", "...............", "sssssssssssssss",
+    };
+    start_scene(rows);
+    // Its box bottom lies on the stone and the hero within reach: the first
+    // fall breaks it, and the shattered icicle still takes the contact test.
+    Enemy& icicle = place(0, ENEMY_ICICLE, 20.0f, 2.0f);
+    icicle.mode = 2;
+    step();
+    EXPECT_FALSE(icicle.active);
+    EXPECT_EQ(play.state, (uint32_t)STATE_DYING);
+}
+
 TEST(Icicle, FallingOnTheHeroKillsHimAndInTheBottomRowShattersOnTheGridEdge)
 {
     start_scene(OPEN_FLOOR);
