@@ -77,4 +77,31 @@ TEST(Output, TwentySecondsOfEverySong)
     }
 }
 
+TEST(Output, RenderingInPiecesOfAnySizeGivesTheSameSamples)
+{
+    const int total = 3 * SAMPLE_RATE;
+    std::vector<int16_t> whole(total), pieces(total);
+    const int sizes[] = {1, 2, 3, 5, 96, 239, 1023, 1024, 1025, 4099};
+    for (int song : {1, 3, 5}) {
+        sound_reset();
+        play_music(song);
+        play_effect(8);
+        play_effect(11);
+        play_effect(2);
+        audio_render(whole.data(), total);
+
+        sound_reset();
+        play_music(song);
+        play_effect(8);
+        play_effect(11);
+        play_effect(2);
+        for (int done = 0, k = 0; done < total; k++) {
+            int size = std::min(sizes[k % 10], total - done);
+            audio_render(pieces.data() + done, size);
+            done += size;
+        }
+        EXPECT_EQ(whole, pieces) << "song " << song;
+    }
+}
+
 }  // namespace
