@@ -565,8 +565,8 @@ static void woven_christmas_hearts(cairo_t* cr, Rng& rng)
     candle(cr, 1100, 1120, 170, hex(0xE8DCC8), 0.8);
 }
 
-static const Calm EVE_CALM = {hex(0x1A2C52), 0.32, 0.22, 0.18};
-static const Calm EVE_ROOM = {hex(0x2A2840), 0.36, 0.25, 0.2};
+static const Calm EVE_CALM = {hex(0x1A2C52), 0.28, 0.12, 0.16};
+static const Calm EVE_ROOM = {hex(0x2A2840), 0.3, 0.14, 0.18};
 
 const Scene eve_scenes[10] = {
     {santa_over_the_town, EVE_CALM},

@@ -623,8 +623,8 @@ static void the_sledging_hill(cairo_t* cr, Rng& rng)
     fir_row(cr, rng, 120, 420, 1060, 130, 200, mix(PINE, DUSK_TOP, 0.5), PINK, 0.35);
 }
 
-static const Calm FARM_SKY = {hex(0x8A6A80), 0.26, 0.2, 0.2};
-static const Calm FARM_ROOM = {hex(0x4A3436), 0.34, 0.25, 0.2};
+static const Calm FARM_SKY = {hex(0x8A6A80), 0.24, 0.12, 0.16};
+static const Calm FARM_ROOM = {hex(0x4A3436), 0.3, 0.14, 0.18};
 
 const Scene farm_scenes[8] = {
     {the_elves_and_the_sled, FARM_SKY},

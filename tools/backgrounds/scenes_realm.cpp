@@ -406,8 +406,8 @@ static void the_toy_shop_window(cairo_t* cr, Rng& rng)
     snowfall(cr, rng, 130, 0.4);
 }
 
-static const Calm REALM_SKY = {hex(0x1A2A4A), 0.3, 0.2, 0.16};
-static const Calm REALM_ROOM = {hex(0x2E2438), 0.36, 0.25, 0.2};
+static const Calm REALM_SKY = {hex(0x1A2A4A), 0.26, 0.12, 0.14};
+static const Calm REALM_ROOM = {hex(0x2E2438), 0.3, 0.14, 0.18};
 
 const Scene realm_scenes[6] = {
     {sleigh_in_the_moonlight, REALM_SKY},
