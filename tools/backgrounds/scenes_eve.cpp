@@ -145,18 +145,37 @@ static void food_for_the_birds(cairo_t* cr, Rng& rng)
     cairo_set_source_rgb(cr, pole.r, pole.g, pole.b);
     cairo_rectangle(cr, 452, 420, 16, 560);
     cairo_fill(cr);
-    cairo_set_source_rgb(cr, straw.r * 0.8, straw.g * 0.8, straw.b * 0.8);
-    cairo_move_to(cr, 460, 470);
-    cairo_curve_to(cr, 380, 400, 360, 330, 400, 300);
-    cairo_curve_to(cr, 430, 330, 440, 340, 460, 340);
-    cairo_curve_to(cr, 480, 340, 490, 330, 520, 300);
-    cairo_curve_to(cr, 560, 330, 540, 400, 460, 470);
-    cairo_fill(cr);
+    // The sheaf: stalks fanning up from the band, ears drooping at their tips.
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < 26; i++) {
+        double t = (i - 12.5) / 12.5;
+        double tip_x = 460 + t * 110, tip_y = 330 - 40 * (1 - t * t) + rng_range(rng, -10, 10);
+        cairo_set_source_rgb(cr, straw.r * rng_range(rng, 0.65, 0.9), straw.g * 0.8, straw.b * 0.7);
+        cairo_set_line_width(cr, 5);
+        cairo_move_to(cr, 460 + t * 8, 470);
+        cairo_curve_to(cr, 460 + t * 20, 420, tip_x - t * 30, tip_y + 40, tip_x, tip_y);
+        cairo_stroke(cr);
+        cairo_save(cr);
+        cairo_translate(cr, tip_x + t * 12, tip_y + 8);
+        cairo_rotate(cr, t * 1.2);
+        cairo_scale(cr, 0.45, 1);
+        cairo_arc(cr, 0, 0, 18, 0, 6.2832);
+        cairo_restore(cr);
+        cairo_fill(cr);
+    }
+    // Stalk ends below the band.
+    for (int i = 0; i < 9; i++) {
+        cairo_set_source_rgb(cr, straw.r * 0.7, straw.g * 0.7, straw.b * 0.6);
+        cairo_set_line_width(cr, 5);
+        cairo_move_to(cr, 452 + i * 2, 478);
+        cairo_line_to(cr, 440 + i * 5, 540);
+        cairo_stroke(cr);
+    }
     cairo_set_source_rgb(cr, RED.r * 0.8, RED.g * 0.8, RED.b * 0.8);
-    cairo_rectangle(cr, 440, 462, 40, 16);
+    cairo_rectangle(cr, 438, 462, 44, 18);
     cairo_fill(cr);
     Rgb bird = mix(OUTLINE, DEEP, 0.3);
-    double birds[][3] = {{420, 300, 1}, {500, 296, -1}, {610, 240, 1}, {700, 320, -1}, {330, 210, 1}, {560, 160, -1}};
+    double birds[][3] = {{400, 310, 1}, {520, 300, -1}, {610, 240, 1}, {700, 330, -1}, {330, 210, 1}, {560, 160, -1}};
     for (auto& b : birds) {
         cairo_save(cr);
         cairo_translate(cr, b[0], b[1]);
@@ -177,12 +196,12 @@ static void food_for_the_birds(cairo_t* cr, Rng& rng)
     }
     // A bird table by the fence.
     cairo_set_source_rgb(cr, pole.r, pole.g, pole.b);
-    cairo_rectangle(cr, 1000, 760, 12, 240);
-    cairo_rectangle(cr, 940, 750, 132, 14);
+    cairo_rectangle(cr, 720, 760, 12, 240);
+    cairo_rectangle(cr, 660, 750, 132, 14);
     cairo_fill(cr);
-    cairo_move_to(cr, 930, 700);
-    cairo_line_to(cr, 1006, 650);
-    cairo_line_to(cr, 1082, 700);
+    cairo_move_to(cr, 650, 700);
+    cairo_line_to(cr, 726, 650);
+    cairo_line_to(cr, 802, 700);
     cairo_close_path(cr);
     cairo_fill(cr);
     for (double x = -20; x < PIC_W; x += 60) {
@@ -347,16 +366,39 @@ static void the_almond_prize(cairo_t* cr, Rng& rng)
     bowl(cr, 700, 820, 380, 170, hex(0x9AAAC8), hex(0xEDE6D8));
     glow_ellipse(cr, 700, 816, 80, 14, hex(0x8A1A2A), 0.8, false);
     present(cr, 1000, 940, 130, 100, hex(0xB83048), GOLD);
-    // The pig itself, pink, beside its parcel.
-    cairo_set_source_rgb(cr, 0.9, 0.66, 0.7);
+    // The marzipan pig itself, beside its parcel.
+    Rgb pig = hex(0xD8A0A8);
+    cairo_set_source_rgb(cr, pig.r, pig.g, pig.b);
     cairo_save(cr);
-    cairo_translate(cr, 360, 900);
-    cairo_scale(cr, 1, 0.7);
-    cairo_arc(cr, 0, 0, 60, 0, 6.2832);
+    cairo_translate(cr, 350, 900);
+    cairo_scale(cr, 1, 0.72);
+    cairo_arc(cr, 0, 0, 70, 0, 6.2832);
     cairo_restore(cr);
     cairo_fill(cr);
-    cairo_arc(cr, 420, 880, 28, 0, 6.2832);
+    cairo_arc(cr, 428, 880, 34, 0, 6.2832);
     cairo_fill(cr);
+    cairo_rectangle(cr, 300, 930, 20, 34);
+    cairo_rectangle(cr, 380, 930, 20, 34);
+    cairo_fill(cr);
+    cairo_move_to(cr, 410, 850);
+    cairo_line_to(cr, 420, 822);
+    cairo_line_to(cr, 436, 848);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, pig.r * 0.85, pig.g * 0.8, pig.b * 0.8);
+    cairo_save(cr);
+    cairo_translate(cr, 462, 886);
+    cairo_scale(cr, 0.6, 1);
+    cairo_arc(cr, 0, 0, 16, 0, 6.2832);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.3, 0.2, 0.22);
+    cairo_arc(cr, 436, 870, 4, 0, 6.2832);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.72, 0.2, 0.26);
+    cairo_set_line_width(cr, 8);
+    cairo_move_to(cr, 400, 858);
+    cairo_line_to(cr, 404, 914);
+    cairo_stroke(cr);
     candle(cr, 520, 800, 120, hex(0xE8DCC8), 1.0);
     candle(cr, 900, 800, 120, hex(0xE8DCC8), 1.0);
     glow(cr, 700, 760, 700, CANDLE, 0.14);

@@ -159,15 +159,12 @@ static void fetching_the_tree(cairo_t* cr, Rng& rng)
     cairo_move_to(cr, 640, 930);
     cairo_line_to(cr, 700, 880);
     cairo_stroke(cr);
-    Rgb tree = mix(PINE, DUSK_TOP, 0.35);
-    cairo_set_source_rgb(cr, tree.r, tree.g, tree.b);
-    cairo_move_to(cr, 640, 920);
-    cairo_curve_to(cr, 500, 840, 340, 820, 200, 850);
-    cairo_curve_to(cr, 260, 900, 260, 950, 220, 960);
-    cairo_line_to(cr, 640, 950);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-    glow_ellipse(cr, 420, 850, 200, 20, PINK, 0.4, false);
+    // The felled fir lying on the sledge, its top trailing behind.
+    cairo_save(cr);
+    cairo_translate(cr, 650, 905);
+    cairo_rotate(cr, -1.5708 - 0.04);
+    fir(cr, 0, 0, 400, mix(PINE, DUSK_TOP, 0.35), mix(SNOW, PINK, 0.4), 0.35);
+    cairo_restore(cr);
     elf(cr, 960, 960, 2.2, hex(0x5A4A6A), RED);
 }
 
