@@ -287,7 +287,7 @@ static void on_the_way_to_church(cairo_t* cr, Rng& rng)
     night_sky(cr, rng, 820, 1.0);
     clouds(cr, rng, 6, 380, 120, hex(0x3E5A8A), 0.2);
     ridge(cr, rng, 840, 30, 0.6, mix(DEEP, HORIZON, 0.5), DEEP);
-    hill(cr, 300, PIC_W + 300, 1020, 640, 1000, mix(SNOW, DEEP, 0.5), mix(SNOW, NAVY, 0.7));
+    hill(cr, -400, PIC_W + 300, 1020, 640, 1080, mix(SNOW, DEEP, 0.5), mix(SNOW, NAVY, 0.7));
     // The white church with its stepped gable tower.
     Rgb wall = hex(0xB8C4D8), roof = hex(0x6A3A44);
     cairo_set_source_rgb(cr, wall.r, wall.g, wall.b);
@@ -437,22 +437,35 @@ static void dancing_round_the_tree(cairo_t* cr, Rng& rng)
     Rgb folk = mix(OUTLINE, hex(0x3A2A40), 0.4);
     cairo_set_source_rgb(cr, folk.r, folk.g, folk.b);
     cairo_set_line_width(cr, 10);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    double hand_x = 0, hand_y = 0;
+    bool holding = false;
     for (int i = 0; i < 9; i++) {
         double a = i / 9.0 * 6.2832 + 0.3;
+        if (std::sin(a) < -0.3) {
+            holding = false;  // behind the tree
+            continue;
+        }
         double x = 720 + std::cos(a) * 520, base = 1050 + std::sin(a) * 60;
-        if (std::sin(a) < -0.3)
-            continue;  // hidden behind the tree
         double s = 1.0 + 0.15 * std::sin(a);
         cairo_move_to(cr, x - 34 * s, base);
         cairo_curve_to(cr, x - 34 * s, base - 120 * s, x + 34 * s, base - 120 * s, x + 34 * s, base);
         cairo_fill(cr);
         cairo_arc(cr, x, base - 140 * s, 24 * s, 0, 6.2832);
         cairo_fill(cr);
-        cairo_move_to(cr, x + 30 * s, base - 90 * s);
-        cairo_line_to(cr, x + 80 * s, base - 80 * s);
-        cairo_move_to(cr, x - 30 * s, base - 90 * s);
-        cairo_line_to(cr, x - 80 * s, base - 80 * s);
+        // Arms out to both sides; the right one meets the neighbour's left.
+        cairo_move_to(cr, x - 28 * s, base - 90 * s);
+        cairo_line_to(cr, x - 70 * s, base - 76 * s);
+        if (holding) {
+            cairo_move_to(cr, hand_x, hand_y);
+            cairo_line_to(cr, x - 70 * s, base - 76 * s);
+        }
+        cairo_move_to(cr, x + 28 * s, base - 90 * s);
+        cairo_line_to(cr, x + 70 * s, base - 76 * s);
         cairo_stroke(cr);
+        hand_x = x + 70 * s;
+        hand_y = base - 76 * s;
+        holding = true;
     }
 }
 
