@@ -156,10 +156,50 @@ TEST(PlayStateMachine, LevelDoneMovesTheBonusThenStartsTheNextLevel)
     });
     EXPECT_EQ(play.level, 1);
     EXPECT_EQ(play.bonus, 10000);
-    int ticks = 0;
-    for (int e : effects_log)
-        ticks += e == 14;
-    EXPECT_EQ(ticks, (bonus / 100 + 2) / 3);
+}
+
+TEST(PlayStateMachine, TransferSoundsInEveryThirdTick)
+{
+    start_fixture(level(""));
+    wait_until_playing();
+    play.has_key = 1;
+    play.hero_x = 48.0f * 13;
+    hold(0);
+    ASSERT_EQ(play.state, (uint32_t)STATE_LEVEL_DONE);
+    hold(0, 50);
+    // The ticks with T = 50, 53, 56, ... sound: T + 1 is a multiple of 3.
+    for (int t = 50; t < 60; t++) {
+        clear_sound_log();
+        hold(0);
+        EXPECT_EQ(effects_log == std::vector<int>{ 14 }, (t + 1) % 3 == 0) << "T = " << t;
+    }
+}
+
+TEST(LevelStart, EnemiesFaceByTheirSlotAndPortalsWaitInTurn)
+{
+    std::vector<std::string> rows = plain_rows();
+    rows[4] = "MSFXV.P..P.P.P.";
+    start_fixture(fixture(rows));
+    const struct {
+        int kind;
+        int dir;
+        float vy;
+    } slots[] = { { 0, -1, -1.0f }, { 1, 1, -1.0f }, { 2, -1, 1.0f }, { 3, 1, 1.0f }, { 4, -1, -1.0f } };
+    for (int i = 0; i < 5; i++) {
+        SCOPED_TRACE(i);
+        const Enemy& e = play.enemies[i];
+        EXPECT_EQ(e.active, 1u);
+        EXPECT_EQ(e.kind, slots[i].kind);
+        EXPECT_EQ(e.dir, slots[i].dir);
+        EXPECT_FLOAT_EQ(e.vx, (float)slots[i].dir);
+        EXPECT_FLOAT_EQ(e.vy, slots[i].vy);
+        EXPECT_FLOAT_EQ(e.x, 48.0f * i);
+        EXPECT_FLOAT_EQ(e.y, 192.0f);
+    }
+    EXPECT_EQ(play.enemies[5].active, 0u);
+    const int32_t timers[MAX_PORTALS] = { 180, 270, 360, 450 };
+    for (int i = 0; i < MAX_PORTALS; i++)
+        EXPECT_EQ(play.portal_timers[i], timers[i]);
 }
 
 TEST(PlayStateMachine, LongTransferDelaysTheNextLevelUntilItsLastPoints)

@@ -33,6 +33,8 @@ TEST(Snowball, StopsAtASolidCellWithAPuffAndNoSound)
         { "stone", ".T.s...........", 6, 114.0f },
         { "ice", ".T.i...........", 6, 114.0f },
         { "right edge", ".T.............", 88, 688.0f },
+        // After 33 ticks the probe is at 335, one pixel short of column 7.
+        { "stone at column 7", ".T.....s.......", 34, 310.0f },
         { "stone in front of the hero", ".Ts............", 1, 79.0f },
     };
     for (const Case& c : cases) {
@@ -51,6 +53,7 @@ TEST(Snowball, StopsAtASolidCellWithAPuffAndNoSound)
         EXPECT_FLOAT_EQ(play.particles[0].x, c.stop_x);
         EXPECT_FLOAT_EQ(play.particles[0].y, 486.0f);
         EXPECT_EQ(play.cells[10][3] == CELL_EMPTY, c.row[3] == '.');
+        EXPECT_EQ(play.cells[10][7] == CELL_EMPTY, c.row[7] == '.');
     }
 }
 
