@@ -1,5 +1,6 @@
 // The play state, the start of a game and of a level, the tick with its play
 // state machine, the level's song, score and extra lives, and the hero's death.
+#include <cstdint>
 #include <cstring>
 #include "rules/local.h"
 #include "sound/sound.h"
@@ -117,9 +118,9 @@ static int level_song()
 void add_score(int points)
 {
     int32_t old = play.score;
-    // Wrapping addition: the score has no ceiling, and a sum past the i32
-    // range must not be undefined.
-    play.score = (int32_t)((uint32_t)old + (uint32_t)points);
+    // A sum past the i32 range stops at its end instead of overflowing.
+    int64_t sum = (int64_t)old + points;
+    play.score = sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : (int32_t)sum;
     for (int k = 0; k <= 32; k++) {
         int32_t t = 20000 + 30000 * k;
         if (old < t && t <= play.score) {

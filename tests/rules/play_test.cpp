@@ -86,7 +86,9 @@ TEST(PlayStateMachine, TimeOutComesOnTheTickTheCountdownGives)
         EXPECT_EQ(play.state, (uint32_t)STATE_PLAYING);
         EXPECT_GT(play.bonus, 0);
         clear_sound_log();
-        hold(0);
+        float x = play.hero_x;
+        hold(KEY_RIGHT);
+        EXPECT_FLOAT_EQ(play.hero_x, x);
         EXPECT_EQ(play.state, (uint32_t)STATE_DYING);
         EXPECT_EQ(play.tick, 0);
         EXPECT_EQ(play.bonus, 0);
@@ -238,6 +240,7 @@ TEST(Score, ExtraLivesAtEachThresholdCrossed)
         int score;
         int points;
         int lives_gained;
+        int score_after = ANY;
     } cases[] = {
         { 0, 19999, 0 },
         { 19999, 1, 1 },
@@ -247,13 +250,14 @@ TEST(Score, ExtraLivesAtEachThresholdCrossed)
         { 0, 1000000, 33 },
         { 979950, 100, 1 },
         { 980000, 100000, 0 },
-        { 2147483600, 1000, 0 },
+        { 2147483600, 1000, 0, 2147483647 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.score) + " + " + std::to_string(c.points));
         start_fixture(level(""));
         play.score = c.score;
         add_score(c.points);
+        EXPECT_EQ(play.score, c.score_after == ANY ? c.score + c.points : c.score_after);
         EXPECT_EQ(play.lives, 3 + c.lives_gained);
         EXPECT_EQ(effects_log, std::vector<int>(c.lives_gained, 11));
     }
