@@ -302,3 +302,21 @@ TEST(LevelLimits, LevelIndexOutsideTheTableStartsTheFirstLevel)
         EXPECT_EQ(play.state, (uint32_t)STATE_INTRO);
     }
 }
+
+TEST(BuiltInLevels, FirstLevelTimesOutAfterItsNinetySeconds)
+{
+    char message[256] = "";
+    if (parse_levels((const char*)builtin_level_text, message, sizeof message) <= 0)
+        GTEST_SKIP() << "the built-in level set holds no level";
+    ASSERT_EQ(level_table[0].time_limit, 90);
+    new_game(0);
+    steps_run = 0;
+    // A world begins at the first level: 150 ticks of intro, then the single
+    // precision countdown of 90 seconds runs out in play tick 5401.
+    replay({ { 151 + 5401, 0 } }, {
+        { 150, STATE_INTRO, 150 },
+        { 151, STATE_PLAYING, 0 },
+        { 151 + 5400, STATE_PLAYING, 5400, 0, 3 },
+        { 151 + 5401, STATE_DYING, 0, 0, 3 },
+    });
+}
