@@ -1,0 +1,272 @@
+// Built-in pictures: decoding into textures, the failure log line, the
+// texture set, and the format of every picture file built into the game.
+#include <gtest/gtest.h>
+#include <SDL.h>
+#include <cstring>
+#include <string>
+#include <vector>
+#include "draw/draw.h"
+#include "stb_image.h"
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#include "stb_image_write.h"
+#pragma GCC diagnostic pop
+
+namespace {
+
+std::vector<std::string> log_lines;
+
+void keep_log_line(void*, int, SDL_LogPriority, const char* message)
+{
+    log_lines.push_back(message);
+}
+
+class PictureScreen : public ::testing::Test {
+protected:
+    SDL_Surface* screen = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    TextureSet saved{};
+    SDL_LogOutputFunction old_log = nullptr;
+    void* old_log_data = nullptr;
+
+    void SetUp() override
+    {
+        saved = textures;
+        screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
+        ASSERT_NE(screen, nullptr);
+        renderer = SDL_CreateSoftwareRenderer(screen);
+        ASSERT_NE(renderer, nullptr);
+        textures.renderer = renderer;
+        SDL_SetRenderDrawColor(renderer, 10, 20, 30, 255);
+        SDL_RenderClear(renderer);
+        SDL_LogGetOutputFunction(&old_log, &old_log_data);
+        SDL_LogSetOutputFunction(keep_log_line, nullptr);
+        log_lines.clear();
+    }
+
+    void TearDown() override
+    {
+        SDL_LogSetOutputFunction(old_log, old_log_data);
+        SDL_DestroyRenderer(renderer); // destroys the textures made on it
+        SDL_FreeSurface(screen);
+        textures = saved;
+    }
+
+    Uint32 pixel(int x, int y)
+    {
+        SDL_RenderFlush(renderer);
+        Uint32 p = static_cast<Uint32*>(screen->pixels)[y * (screen->pitch / 4) + x];
+        Uint8 r, g, b;
+        SDL_GetRGB(p, screen->format, &r, &g, &b);
+        return Uint32(r) << 16 | Uint32(g) << 8 | b;
+    }
+};
+
+std::vector<unsigned char> png_bytes(int w, int h, int channels, const unsigned char* pixels)
+{
+    int length = 0;
+    unsigned char* png = stbi_write_png_to_mem(pixels, w * channels, w, h, channels, &length);
+    std::vector<unsigned char> bytes(png, png + length);
+    STBIW_FREE(png);
+    return bytes;
+}
+
+TEST_F(PictureScreen, ColourKindsBecomeRgbaTextures)
+{
+    // 2 x 1 pictures: grey and alpha gives the grey in red, green and blue;
+    // RGB gives alpha 255.
+    const unsigned char grey_alpha[] = {200, 255, 90, 0};
+    const unsigned char rgb[] = {255, 0, 0, 0, 128, 255};
+    struct Case {
+        int channels;
+        const unsigned char* pixels;
+        Uint32 left, right; // what the screen shows over the dark ground
+    } cases[] = {
+        {2, grey_alpha, 0xc8c8c8, 0x0a141e},
+        {3, rgb, 0xff0000, 0x0080ff},
+    };
+    for (const Case& c : cases) {
+        std::vector<unsigned char> bytes = png_bytes(2, 1, c.channels, c.pixels);
+        SDL_Texture* t = texture_from_image(bytes.data(), int32_t(bytes.size()));
+        ASSERT_NE(t, nullptr);
+        int w = 0, h = 0;
+        Uint32 format = 0;
+        SDL_QueryTexture(t, &format, nullptr, &w, &h);
+        EXPECT_EQ(format, Uint32(SDL_PIXELFORMAT_ABGR8888));
+        EXPECT_EQ(w, 2);
+        EXPECT_EQ(h, 1);
+        SDL_BlendMode mode;
+        SDL_GetTextureBlendMode(t, &mode);
+        EXPECT_EQ(mode, SDL_BLENDMODE_BLEND);
+        SDL_Rect to = {0, 0, 2, 1};
+        SDL_RenderCopy(renderer, t, nullptr, &to);
+        EXPECT_EQ(pixel(0, 0), c.left) << c.channels << " channels";
+        EXPECT_EQ(pixel(1, 0), c.right) << c.channels << " channels";
+        SDL_DestroyTexture(t);
+    }
+    EXPECT_TRUE(log_lines.empty());
+}
+
+TEST_F(PictureScreen, UndecodablePictureLogsOneLineAndDrawsNothing)
+{
+    const unsigned char noise[] = "not a picture at all";
+    const unsigned char png_signature_only[] = {0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a};
+    std::vector<unsigned char> truncated = png_bytes(4, 4, 3, std::vector<unsigned char>(48, 7).data());
+    truncated.resize(truncated.size() / 2);
+    struct Case {
+        const char* what;
+        const unsigned char* bytes;
+        int32_t length;
+    } cases[] = {
+        {"noise", noise, int32_t(sizeof noise)},
+        {"signature only", png_signature_only, int32_t(sizeof png_signature_only)},
+        {"cut in half", truncated.data(), int32_t(truncated.size())},
+        {"missing picture", nullptr, 0},
+        {"negative length", noise, -5},
+    };
+    const char* start = "Kunne ikke læse indlejret billede: ";
+    for (const Case& c : cases) {
+        log_lines.clear();
+        EXPECT_EQ(texture_from_image(c.bytes, c.length), nullptr) << c.what;
+        EXPECT_EQ(language_picture_texture(c.bytes, c.length), nullptr) << c.what;
+        ASSERT_EQ(log_lines.size(), 2u) << c.what;
+        EXPECT_EQ(log_lines[0].rfind(start, 0), 0u) << log_lines[0];
+        EXPECT_GT(log_lines[0].size(), strlen(start)) << "the decoder's reason follows";
+    }
+    // Later draws with the missing sheet leave the screen as it was.
+    textures.sprites = nullptr;
+    draw_sprite(0, 0, 0, 0, 255);
+    draw_sprite_scaled(0, 0, 3.0f, 101, 1, 255);
+    draw_sprite_rotated(0, 0, 30.0f, 0, 255);
+    for (int y = 0; y < 200; y += 7)
+        for (int x = 0; x < 200; x += 7)
+            ASSERT_EQ(pixel(x, y), 0x0a141eu);
+}
+
+TEST_F(PictureScreen, LoadTexturesMakesTheSetFromTheBuiltInPictures)
+{
+    SDL_SetHint("SDL_RENDER_SCALE_QUALITY", "0");
+    load_textures(renderer);
+    EXPECT_EQ(textures.renderer, renderer);
+    EXPECT_STREQ(SDL_GetHint("SDL_RENDER_SCALE_QUALITY"), "1");
+    struct Case {
+        SDL_Texture* texture;
+        int picture, w, h;
+    } cases[] = {
+        {textures.sprites, 0, 2048, 572},     {textures.side_frame, 1, 48, 1152},
+        {textures.bottom_frame, 2, 1536, 48}, {textures.top_bar, 3, 1536, 96},
+        {textures.bottom_bar, 4, 1536, 48},   {textures.band, 5, 1536, 200},
+        {textures.logo, 6, 1200, 240},        {textures.font_small, 31, 4096, 448},
+        {textures.font_big, 32, 4096, 1128},
+    };
+    size_t missing = 0;
+    for (const Case& c : cases) {
+        if (builtin_pictures[c.picture].length == 0) {
+            EXPECT_EQ(c.texture, nullptr) << "picture " << c.picture;
+            missing++;
+            continue;
+        }
+        ASSERT_NE(c.texture, nullptr) << "picture " << c.picture;
+        int w = 0, h = 0;
+        SDL_QueryTexture(c.texture, nullptr, nullptr, &w, &h);
+        EXPECT_EQ(w, c.w) << "picture " << c.picture;
+        EXPECT_EQ(h, c.h) << "picture " << c.picture;
+    }
+    EXPECT_EQ(log_lines.size(), missing) << "one line for each missing picture";
+    EXPECT_EQ(textures.background, nullptr);
+}
+
+// ---- the files built into the game ----
+
+uint32_t big_endian(const unsigned char* p)
+{
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
+
+struct Expected {
+    bool jpeg;
+    int w, h_min, h_max;
+    int colour_type; // PNG: 2 RGB, 4 grey and alpha, 6 RGBA
+};
+
+Expected expected_picture(int n)
+{
+    if (n == 0) return {false, 2048, 572, 572, 6};
+    if (n == 1) return {false, 48, 1152, 1152, 2};
+    if (n == 2 || n == 4) return {false, 1536, 48, 48, 2};
+    if (n == 3) return {false, 1536, 96, 96, 2};
+    if (n == 5) return {false, 1536, 200, 200, 6};
+    if (n == 6) return {false, 1200, 240, 240, 6};
+    if (n <= 30) return {true, 1440, 1152, 1152, 0};
+    if (n == 31) return {false, 4096, 448, 448, 6};
+    if (n == 32) return {false, 4096, 1128, 1128, 6};
+    return {false, 2048, 2520, 6108, 4};
+}
+
+// Finds the JPEG frame header: the marker segments before the first SOFn.
+const unsigned char* jpeg_frame(const unsigned char* p, int32_t length, int& marker)
+{
+    int32_t i = 2;
+    while (i + 4 <= length && p[i] == 0xff) {
+        marker = p[i + 1];
+        int32_t segment = p[i + 2] << 8 | p[i + 3];
+        if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc)
+            return i + 10 <= length ? p + i + 4 : nullptr;
+        i += 2 + segment;
+    }
+    return nullptr;
+}
+
+TEST(BuiltinPictureFiles, HeadersMatchTheTableAndDecode)
+{
+    for (int n = 0; n <= 6; n++)
+        EXPECT_GT(builtin_pictures[n].length, 0) << "picture " << n << " is built in";
+    for (int n = 0; n < 65; n++) {
+        const BuiltinPicture& pic = builtin_pictures[n];
+        if (pic.length == 0)
+            continue;
+        SCOPED_TRACE("picture " + std::to_string(n));
+        const Expected e = expected_picture(n);
+        const unsigned char* p = pic.bytes;
+        int w = 0, h = 0;
+        if (e.jpeg) {
+            ASSERT_GE(pic.length, 4);
+            ASSERT_EQ(p[0], 0xff);
+            ASSERT_EQ(p[1], 0xd8);
+            int marker = 0;
+            const unsigned char* frame = jpeg_frame(p, pic.length, marker);
+            ASSERT_NE(frame, nullptr);
+            EXPECT_EQ(marker, 0xc0) << "baseline";
+            EXPECT_EQ(frame[0], 8) << "8-bit samples";
+            h = frame[1] << 8 | frame[2];
+            w = frame[3] << 8 | frame[4];
+            EXPECT_EQ(frame[5], 3) << "three components";
+        } else {
+            const unsigned char signature[8] = {0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a};
+            ASSERT_GE(pic.length, 33);
+            ASSERT_EQ(memcmp(p, signature, 8), 0);
+            ASSERT_EQ(memcmp(p + 12, "IHDR", 4), 0);
+            w = int(big_endian(p + 16));
+            h = int(big_endian(p + 20));
+            EXPECT_EQ(p[24], 8) << "bit depth";
+            EXPECT_EQ(p[25], e.colour_type) << "colour type";
+            EXPECT_EQ(p[28], 0) << "not interlaced";
+        }
+        EXPECT_EQ(w, e.w);
+        EXPECT_GE(h, e.h_min);
+        EXPECT_LE(h, e.h_max);
+
+        int dw = 0, dh = 0, channels = 0;
+        unsigned char* pixels = stbi_load_from_memory(p, pic.length, &dw, &dh, &channels, 4);
+        ASSERT_NE(pixels, nullptr) << stbi_failure_reason();
+        EXPECT_EQ(dw, w);
+        EXPECT_EQ(dh, h);
+        stbi_image_free(pixels);
+    }
+}
+
+} // namespace

@@ -1,0 +1,32 @@
+// The sprite-sheet generator's own declarations. Every sprite function draws
+// in the sprite's own coordinates, (0, 0) to its width and height at drawing
+// size; the cell sprites are 96 x 96 with the feet on the bottom edge.
+#pragma once
+
+#include "tools/art/art.h"
+
+// Sprite rectangles of the sheet, the layout the game reads.
+struct SheetRect {
+    int x, y, w, h;
+};
+SheetRect sheet_rect(int sprite);
+const int SPRITES = 109;
+
+// Olpi: sprites 0..28 and the extra-life head (46).
+void draw_hero(cairo_t* cr, int sprite);
+void draw_olpi_head(cairo_t* cr, double cx, double cy, double size);
+// Cells and their furniture: 29..34, 88, 101..108.
+void draw_cell(cairo_t* cr, int sprite);
+// Items and the snowball: 35..51, 68..71.
+void draw_item(cairo_t* cr, int sprite);
+// Enemies: 52..67, 89..100.
+void draw_enemy(cairo_t* cr, int sprite);
+// Portal, puffs and shards: 72..87.
+void draw_effect(cairo_t* cr, int sprite);
+
+// The whole sprite sheet, 2048 x 572.
+cairo_surface_t* make_sheet();
+// Pictures 1..6: frames, bars, band and logo, written into dir.
+bool make_furniture(const char* dir);
+// The review pictures: contact sheet and mock scene, written into dir.
+bool make_review(cairo_surface_t* sheet, const char* pictures_dir, const char* dir);
