@@ -78,7 +78,7 @@ void shards(cairo_t* cr, int frame)
             cairo_line_to(cr, x + r * std::cos(b), y + r * std::sin(b));
         }
         cairo_close_path(cr);
-        fill_lit(cr, ICE, x - len, y - len, x + len, y + len, THIN + 0.6, alpha);
+        fill_lit(cr, 0xBFE9FF, x - len, y - len, x + len, y + len, THIN + 0.6, alpha);
     }
     if (frame < 3)
         glint(cr, 48, 48, 10 - 3 * frame);

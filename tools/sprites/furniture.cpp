@@ -198,9 +198,9 @@ bool band(const std::string& dir)
         cairo_rectangle(cr, 0, side ? 196 : 0, 1536, 4);
         colour(cr, OUTLINE, 0.9);
         cairo_fill(cr);
-        line(cr, 0, y + dir_y * 6, 1536, y + dir_y * 6, PALE_ICE, 4, 0.95);
-        line(cr, 0, y + dir_y * 11, 1536, y + dir_y * 11, GOLD, 3, 0.95);
-        line(cr, 0, y + dir_y * 14, 1536, y + dir_y * 14, OUTLINE, 2, 0.6);
+        line(cr, 0, y + dir_y * 5.5, 1536, y + dir_y * 5.5, PALE_ICE, 3, 0.95);
+        line(cr, 0, y + dir_y * 9, 1536, y + dir_y * 9, GOLD, 2, 0.95);
+        line(cr, 0, y + dir_y * 11, 1536, y + dir_y * 11, OUTLINE, 1.5, 0.6);
     }
     cairo_destroy(cr);
     bool ok = save_png(s, (dir + "/picture-05.png").c_str());

@@ -214,13 +214,13 @@ Pose pose_for(int sprite)
     } else if (sprite <= 11) { // walking: eight steps of one stride
         double phase = 2 * M_PI * (sprite - 4) / 8.0;
         double s = std::sin(phase), c = std::cos(phase);
-        p.front_foot[0] = 9 * s;
-        p.front_foot[1] = -4.5 * std::fmax(0.0, c);
-        p.back_foot[0] = -9 * s;
-        p.back_foot[1] = -4.5 * std::fmax(0.0, -c);
-        p.dy = -2.0 * std::fabs(c);
-        p.front_arm = 80 - 32 * s;
-        p.back_arm = 100 + 32 * s;
+        p.front_foot[0] = 11 * s;
+        p.front_foot[1] = -6.5 * std::fmax(0.0, c);
+        p.back_foot[0] = -11 * s;
+        p.back_foot[1] = -6.5 * std::fmax(0.0, -c);
+        p.dy = -2.5 * std::fabs(c);
+        p.front_arm = 80 - 40 * s;
+        p.back_arm = 100 + 40 * s;
         p.lean = 3;
     } else if (sprite == 12) { // rising
         p.dy = -2;

@@ -206,7 +206,47 @@ bool mock_scene(cairo_surface_t* sheet, const std::string& pictures, const std::
     return ok;
 }
 
+// The title screen's layout: logo, cheering hero beside the key, and the
+// band stretched to the heights the screens use.
+bool mock_title(cairo_surface_t* sheet, const std::string& pictures, const std::string& file)
+{
+    sheet_surface = sheet;
+    cairo_surface_t* s = new_surface(768, 672, false);
+    scene = cairo_create(s);
+    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 48, 0, 624);
+    cairo_pattern_add_color_stop_rgb(sky, 0, 0.06, 0.12, 0.28);
+    cairo_pattern_add_color_stop_rgb(sky, 1, 0.35, 0.47, 0.68);
+    cairo_rectangle(scene, 0, 0, 768, 672);
+    cairo_set_source(scene, sky);
+    cairo_fill(scene);
+    cairo_pattern_destroy(sky);
+    put_picture(pictures + "/picture-01.png", 0, 48, 24, 576);
+    put_picture(pictures + "/picture-01.png", 744, 48, 24, 576, true);
+    put_picture(pictures + "/picture-02.png", 0, 624, 768, 24);
+    put_picture(pictures + "/picture-03.png", 0, 0, 768, 48);
+    put_picture(pictures + "/picture-04.png", 0, 648, 768, 24);
+    put_picture(pictures + "/picture-06.png", 84, 52, 600, 120);
+    put_picture(pictures + "/picture-05.png", 0, 250, 768, 300);
+    put_picture(pictures + "/picture-05.png", 0, 560, 768, 80);
+    put_picture(pictures + "/picture-05.png", 0, 190, 768, 50);
+    label(scene, "Find the key and reach the door before time runs out.", 384, 280, 15, 0xAAE6FF, true);
+    label(scene, "Press Enter to start", 384, 580, 22, GOLD, true);
+    for (int i = 0; i < 4; i++)
+        put(25 + i, 200 + 100 * i, 195);
+    put(35, 130, 195);
+    cairo_destroy(scene);
+    scene = nullptr;
+    bool ok = save_png(s, file.c_str());
+    cairo_surface_destroy(s);
+    return ok;
+}
+
 } // namespace
+
+bool make_title_review(cairo_surface_t* sheet, const char* pictures_dir, const char* file)
+{
+    return mock_title(sheet, pictures_dir, file);
+}
 
 bool make_review(cairo_surface_t* sheet, const char* pictures_dir, const char* dir)
 {

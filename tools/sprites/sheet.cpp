@@ -1,6 +1,6 @@
 // The sprite sheet: every sprite drawn into its rectangle, and the program
 // that writes the sheet, the furniture pictures and the review pictures.
-//   sprites DATA_DIR [REVIEW_DIR]
+//   sprites DATA_DIR [REVIEW_DIR [TITLE_MOCK_FILE]]
 #include "tools/sprites/sprites.h"
 
 #include <cstdio>
@@ -90,6 +90,8 @@ int main(int argc, char** argv)
     ok = make_furniture(pictures.c_str()) && ok;
     if (argc > 2)
         ok = make_review(sheet, pictures.c_str(), argv[2]) && ok;
+    if (argc > 3)
+        ok = make_title_review(sheet, pictures.c_str(), argv[3]) && ok;
     cairo_surface_destroy(sheet);
     return ok ? 0 : 1;
 }

@@ -30,3 +30,5 @@ cairo_surface_t* make_sheet();
 bool make_furniture(const char* dir);
 // The review pictures: contact sheet and mock scene, written into dir.
 bool make_review(cairo_surface_t* sheet, const char* pictures_dir, const char* dir);
+// A mock of the title screen's furniture, for review only.
+bool make_title_review(cairo_surface_t* sheet, const char* pictures_dir, const char* file);
