@@ -41,8 +41,9 @@ void snowman(cairo_t* cr, int frame)
     cairo_save(cr);
     cairo_translate(cr, 48, 92);
     cairo_rotate(cr, tilt[frame] * M_PI / 180.0);
+    cairo_scale(cr, 1.1, 1.1);
     cairo_translate(cr, -48, -92 + lift[frame]);
-    stick_arm(cr, 36, 60, 200 + (frame % 2 ? 10 : -10), 24);
+    stick_arm(cr, 36, 60, 200 + (frame % 2 ? 10 : -10), 19);
     ellipse(cr, 48, 72, 21, 19);
     fill_lit(cr, SNOW, 27, 53, 69, 91);
     ellipse(cr, 50, 42, 15, 14);
@@ -84,7 +85,7 @@ void snowman(cairo_t* cr, int frame)
     fill_flat(cr, 0x26304A, LINE * 0.9);
     cairo_rectangle(cr, 40, 25, 20, 3.5);
     fill_flat(cr, RED, 0);
-    stick_arm(cr, 64, 60, -25 + (frame % 2 ? -12 : 8), 22);
+    stick_arm(cr, 64, 60, -25 + (frame % 2 ? -12 : 8), 18);
     cairo_restore(cr);
 }
 
