@@ -1,12 +1,11 @@
 // langtables DATA: reads DATA/lang/<code>.txt of every language and writes
-// DATA/lang/texts.cpp, the constant text tables of the game. A malformed file
-// stops it with its name and line; a missing file is filled with the English
-// texts so that the game still builds, and the run fails.
+// DATA/lang/texts.cpp, the constant text tables of the game. A missing or
+// malformed file stops it, naming the file (and the line), before anything is
+// written.
 #include "text/text.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 // The language order of the game's language table.
 static const char* const codes[LANGUAGE_COUNT] = {
@@ -16,12 +15,14 @@ static const char* const codes[LANGUAGE_COUNT] = {
 
 static LanguageFile files[LANGUAGE_COUNT];
 
-// Reads and parses one file: 1 when read, 0 when it does not exist; exits on any other fault.
-static int read_language(const char* path, LanguageFile* file)
+// Reads and parses one file; exits on any fault.
+static void read_language(const char* path, LanguageFile* file)
 {
     FILE* f = fopen(path, "rb");
-    if (!f)
-        return 0;
+    if (!f) {
+        fprintf(stderr, "%s: cannot read\n", path);
+        exit(1);
+    }
     static char buffer[1 << 20];
     size_t size = fread(buffer, 1, sizeof buffer, f);
     bool too_long = size == sizeof buffer;
@@ -34,7 +35,6 @@ static int read_language(const char* path, LanguageFile* file)
         fprintf(stderr, "%s: %s\n", path, file->error);
         exit(1);
     }
-    return 1;
 }
 
 static void write_literal(FILE* out, const char* s)
@@ -58,17 +58,9 @@ int main(int argc, char** argv)
         return 2;
     }
     char path[4096];
-    int missing = 0;
     for (int i = 0; i < LANGUAGE_COUNT; i++) {
         snprintf(path, sizeof path, "%s/lang/%s.txt", argv[1], codes[i]);
-        if (!read_language(path, &files[i])) {
-            fprintf(stderr, "%s: missing, English texts put in its place\n", path);
-            missing = 1;
-        }
-    }
-    if (!files[LANGUAGE_ENGLISH].texts[0]) {
-        fprintf(stderr, "the English texts are missing\n");
-        return 1;
+        read_language(path, &files[i]);
     }
 
     snprintf(path, sizeof path, "%s/lang/texts.cpp", argv[1]);
@@ -81,7 +73,7 @@ int main(int argc, char** argv)
     fprintf(out, "#include \"text/text.h\"\n\n");
     fprintf(out, "const char* const language_texts[LANGUAGE_COUNT][MESSAGE_COUNT] = {\n");
     for (int i = 0; i < LANGUAGE_COUNT; i++) {
-        const LanguageFile* file = files[i].texts[0] ? &files[i] : &files[LANGUAGE_ENGLISH];
+        const LanguageFile* file = &files[i];
         fprintf(out, "    // %s\n    {\n", codes[i]);
         for (int m = 0; m < MESSAGE_COUNT; m++) {
             fprintf(out, "        /* %03d */ ", m);
@@ -95,5 +87,5 @@ int main(int argc, char** argv)
         fprintf(stderr, "%s: cannot write\n", path);
         return 1;
     }
-    return missing;
+    return 0;
 }
