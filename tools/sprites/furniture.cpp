@@ -52,9 +52,18 @@ void moulding(cairo_t* cr, double length, double y0, double y1)
     linear(cr, 0, y0, 0, y1, lighter(MOULDING, 0.15), darker(MOULDING, 0.3));
     line(cr, 0, y0 + 1.5, length, y0 + 1.5, ICE, 3, 0.9);
     line(cr, 0, y1 - 1.5, length, y1 - 1.5, NAVY, 3);
-    double mid = (y0 + y1) / 2;
-    line(cr, 0, mid, length, mid, darker(MOULDING, 0.5), 2.5);
-    line(cr, 0, mid + 2, length, mid + 2, lighter(MOULDING, 0.3), 1.2, 0.7);
+    // A carved twist along the middle: slanted grooves, each with its lit
+    // edge above and its shaded edge below.
+    double mid = (y0 + y1) / 2, half = (y1 - y0) * 0.28;
+    cairo_rectangle(cr, 0, mid - half, length, 2 * half);
+    colour(cr, darker(MOULDING, 0.15));
+    cairo_fill(cr);
+    for (double x = -16; x < length + 16; x += 12) {
+        line(cr, x, mid + half, x + 10, mid - half, darker(MOULDING, 0.6), 2.6);
+        line(cr, x + 2.5, mid + half, x + 12.5, mid - half, lighter(MOULDING, 0.45), 1.4, 0.8);
+    }
+    line(cr, 0, mid - half, length, mid - half, NAVY, 1.5, 0.8);
+    line(cr, 0, mid + half, length, mid + half, NAVY, 1.5, 0.8);
 }
 
 // Side frame, 48 x 1152: the screen's edge at x 0, the play area at x 48.
