@@ -1,0 +1,101 @@
+// One frame of the play scene on the software renderer, in the busiest
+// state play can reach: every cell of the grid in use, 24 enemies frozen
+// under their markers, and every snowball, particle and pop-up slot taken.
+#include <benchmark/benchmark.h>
+#include <SDL.h>
+#include "draw/draw.h"
+#include "levels/levels.h"
+#include "rules/rules.h"
+
+namespace {
+
+// Rows of blocks (stone, ice, cracked ice and slippery ice in turn, so that
+// every stone has a cap and an icicle) between rows of items of every kind.
+void fill_busy_scene()
+{
+    LevelRecord& level = level_table[0];
+    level = LevelRecord{};
+    level.door_row = 11;
+    level.door_col = 14;
+    level.portal_count = MAX_PORTALS;
+    for (int i = 0; i < MAX_PORTALS; i++)
+        level.portals[i] = LevelPortal{2 * i + 1, 3 * i + 1, i, 5};
+    level_count = 1;
+
+    play = PlayState{};
+    play.state = STATE_PLAYING;
+    play.tick = 123;
+    play.theme = 3;
+    play.on_ground = 1;
+    play.facing = -1;
+    play.walking = 1;
+    play.walk_distance = 40.0f;
+    play.hero_x = 300.0f;
+    play.hero_y = 480.0f;
+    play.freeze_ticks = 200;
+    for (int r = 0; r < LEVEL_ROWS; r++)
+        for (int c = 0; c < LEVEL_COLS; c++) {
+            if (r % 2 == 0) {
+                play.cells[r][c] = (uint8_t)(c % 4 == 3 ? CELL_SLIPPERY : c % 4 == 0 ? CELL_STONE : CELL_ICE);
+                play.cracks[r][c] = c % 4 == 2;
+            } else {
+                play.items[r][c] = (uint8_t)(1 + (r * LEVEL_COLS + c) % ITEM_KEY);
+            }
+        }
+    for (int i = 0; i < MAX_ENEMIES; i++) {
+        Enemy& e = play.enemies[i];
+        e.active = 1;
+        e.kind = i % 6;
+        e.x = 29.0f * i;
+        e.y = 22.5f * i;
+        e.dir = i % 2 ? 1 : -1;
+        e.anim = 7 * i;
+        e.mode = i % 3 == 0;
+        e.fade_in = i % 5 == 0 ? 20 : 0;
+    }
+    for (int i = 0; i < MAX_SNOWBALLS; i++)
+        play.snowballs[i] = Snowball{1, 100.0f + 150.0f * i, 200.5f, 7.0f, i * 5};
+    for (int i = 0; i < MAX_PARTICLES; i++)
+        play.particles[i] = Particle{1, (uint32_t)(i % 2), 22.0f * i, 17.0f * i, i};
+    for (int i = 0; i < MAX_POPUPS; i++)
+        play.popups[i] = Popup{80.0f * i, 60.0f * i, 10 + 6 * i, 100 * (i + 1)};
+}
+
+// The argument is the screen surface's pixel format: SDL's blitters are
+// much faster into ARGB8888 than into ABGR8888 once alpha is modulated.
+void BM_DrawBusyScene(benchmark::State& state)
+{
+    const Uint32 format = (Uint32)state.range(0);
+    state.SetLabel(SDL_GetPixelFormatName(format));
+    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, format);
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(screen);
+    if (!renderer) {
+        state.SkipWithError(SDL_GetError());
+        SDL_FreeSurface(screen);
+        return;
+    }
+    const TextureSet saved = textures;
+    load_textures(renderer);
+    background_theme = -1;
+    fill_busy_scene();
+    // The first frame decodes the theme's background; frames of play after
+    // it find it cached.
+    draw_game();
+    for (auto _ : state) {
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+        draw_game();
+        SDL_RenderFlush(renderer);
+    }
+    textures.background = nullptr;
+    background_theme = -1;
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(screen);
+    textures = saved;
+}
+BENCHMARK(BM_DrawBusyScene)
+    ->Arg(SDL_PIXELFORMAT_ARGB8888)
+    ->Arg(SDL_PIXELFORMAT_ABGR8888)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
