@@ -88,9 +88,11 @@ void ice_block(cairo_t* cr, bool cracked)
 void stone_block(cairo_t* cr)
 {
     // Masonry that repeats every cell: two courses of bricks, the lower
-    // course offset by half a brick. Mortar lies on the cell's edges too.
+    // course offset by half a brick. Half a joint of dark mortar lies on each
+    // edge of the cell, so a lone stone is outlined and a wall runs on
+    // without a seam.
     cairo_rectangle(cr, 0, 0, 96, 96);
-    colour(cr, darker(STONE, 0.55));
+    colour(cr, mix(OUTLINE, STONE, 0.25));
     cairo_fill(cr);
     struct Brick {
         double x, y, w, h;
@@ -115,7 +117,6 @@ void stone_block(cairo_t* cr)
         colour(cr, darker(STONE, 0.35), 0.9);
         cairo_stroke(cr);
     }
-    edge_outline(cr, 96, 96);
 }
 
 void slippery_ice(cairo_t* cr)
