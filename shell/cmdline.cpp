@@ -1,0 +1,108 @@
+// The command line, the whole-file reader and the filling of the level table.
+#include "shell/shell.h"
+#include "levels/levels.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+Options options = {nullptr, 0, 0, 0, 0, nullptr, ".", nullptr, nullptr};
+int32_t start_level_index;
+
+static const char* const usage_text =
+    "Frostova\n\nBrug: %s [--baner fil] [--bane N] [--fuldskaerm] [--skala N] "
+    "[--sprog da|sv|nb|fi|is|fo|kl|en|de|es|fr|uk|th|ja|zh|hi|ar]\n";
+
+// strtol's reading, keeping the low 32 bits.
+static int32_t number_of(const char* word)
+{
+    return (int32_t)(uint32_t)(unsigned long)strtol(word, nullptr, 10);
+}
+
+char* read_file(const char* path)
+{
+    FILE* f = fopen(path, "rb");
+    if (!f)
+        return nullptr;
+    long size = -1;
+    if (fseek(f, 0, SEEK_END) == 0)
+        size = ftell(f);
+    if (size < 0 || fseek(f, 0, SEEK_SET) != 0) {
+        fclose(f);
+        return nullptr;
+    }
+    char* text = (char*)malloc((size_t)size + 1);
+    if (!text) {
+        fclose(f);
+        return nullptr;
+    }
+    if (fread(text, 1, (size_t)size, f) != (size_t)size) {
+        free(text);
+        fclose(f);
+        return nullptr;
+    }
+    text[size] = 0;
+    fclose(f);
+    return text;
+}
+
+int read_command_line(int argc, char** argv)
+{
+    for (int i = 1; i < argc; i++) {
+        const char* word = argv[i];
+        if (!strcmp(word, "--fuldskaerm")) {
+            options.fullscreen = 1;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            printf(usage_text, argv[0]);
+            return 0;
+        }
+        const char* arg = argv[i + 1];
+        if (!strcmp(word, "--baner"))
+            options.levels_file = arg;
+        else if (!strcmp(word, "--bane"))
+            options.start_level = (int32_t)((uint32_t)number_of(arg) - 1u);
+        else if (!strcmp(word, "--skala"))
+            options.scale = number_of(arg);
+        else if (!strcmp(word, "--test"))
+            options.test_frames = number_of(arg);
+        else if (!strcmp(word, "--script"))
+            options.script_file = arg;
+        else if (!strcmp(word, "--ud"))
+            options.out_dir = arg;
+        else if (!strcmp(word, "--titelbillede"))
+            options.title_picture = arg;
+        else if (!strcmp(word, "--sprog"))
+            options.language = arg;
+        else {
+            printf(usage_text, argv[0]);
+            return 0;
+        }
+        i++;
+    }
+    return -1;
+}
+
+int load_levels()
+{
+    srand((unsigned)time(nullptr));
+    const char* text = (const char*)builtin_level_text;
+    if (options.levels_file) {
+        text = read_file(options.levels_file);
+        if (!text) {
+            fprintf(stderr, "Kan ikke læse %s\n", options.levels_file);
+            return 1;
+        }
+    }
+    char message[256];
+    if (parse_levels(text, message, sizeof message) < 0) {
+        fprintf(stderr, "Fejl i banerne: %s\n", message);
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Frostova", message, nullptr);
+        return 1;
+    }
+    int32_t n = options.start_level;
+    start_level_index = n >= 0 && n < level_count ? n : 0;
+    return -1;
+}

@@ -1,0 +1,114 @@
+// The data folder under HOME: its three paths, the high-score table read at
+// start-up, and the settings file's language code.
+#include "shell/shell.h"
+#include "shell/local.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+
+HighScore high_scores[HIGH_SCORE_ROWS];
+char records_path[DATA_PATH_BYTES];
+char own_levels_path[DATA_PATH_BYTES];
+char settings_path[DATA_PATH_BYTES];
+char settings_language[16];
+
+// Control characters are left out so that a name can never break a line of
+// the high-score file.
+void copy_clean_name(char* dst, const char* src)
+{
+    int n = 0;
+    for (; *src && n < NAME_BYTES - 1; src++) {
+        unsigned char c = (unsigned char)*src;
+        if (c < 0x20 || c == 0x7F)
+            continue;
+        dst[n++] = (char)c;
+    }
+    dst[n] = 0;
+}
+
+static void set_default_scores()
+{
+    for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
+        strcpy(high_scores[i].name, "OLPI");
+        high_scores[i].score = 20000 - 2000 * i;
+        high_scores[i].level = 1;
+    }
+}
+
+// Formats into a buffer; 1 when the whole text fitted, else the buffer is
+// left empty so that a cut path is never used.
+static int format_path(char* dst, int size, const char* format, const char* base)
+{
+    int n = snprintf(dst, size, format, base);
+    if (n < 0 || n >= size) {
+        dst[0] = 0;
+        return 0;
+    }
+    return 1;
+}
+
+static void read_high_scores(FILE* f)
+{
+    char line[128];
+    for (int i = 0; i < HIGH_SCORE_ROWS && fgets(line, sizeof line, f); i++) {
+        int score, level;
+        char name[NAME_BYTES];
+        if (sscanf(line, "%d %d %15[^\n]", &score, &level, name) == 3) {
+            high_scores[i].score = score;
+            high_scores[i].level = level;
+            copy_clean_name(high_scores[i].name, name);
+        }
+    }
+}
+
+void init_data_folder()
+{
+    set_default_scores();
+    records_path[0] = own_levels_path[0] = settings_path[0] = 0;
+
+    // An empty HOME would put the data folder at the root: treat it as unset.
+    const char* home = getenv("HOME");
+    if (!home || !home[0])
+        return;
+
+    char folder[900];
+    char parent[960];
+    if (!format_path(folder, sizeof folder, "%s/.local/share/frostova", home))
+        return;
+    if (format_path(parent, sizeof parent, "%s/.local", home))
+        mkdir(parent, 0755);
+    if (format_path(parent, sizeof parent, "%s/.local/share", home))
+        mkdir(parent, 0755);
+    mkdir(folder, 0755);
+
+    format_path(records_path, DATA_PATH_BYTES, "%s/rekorder.txt", folder);
+    format_path(own_levels_path, DATA_PATH_BYTES, "%s/mine-baner.baner", folder);
+    format_path(settings_path, DATA_PATH_BYTES, "%s/indstillinger.txt", folder);
+
+    if (!records_path[0])
+        return;
+    FILE* f = fopen(records_path, "r");
+    if (f) {
+        read_high_scores(f);
+        fclose(f);
+    }
+}
+
+const char* load_settings_language()
+{
+    settings_language[0] = 0;
+    if (!settings_path[0])
+        return nullptr;
+    FILE* f = fopen(settings_path, "r");
+    if (!f)
+        return nullptr;
+    char line[64];
+    char code[16];
+    while (fgets(line, sizeof line, f))
+        if (sscanf(line, "sprog %15s", code) == 1)
+            strcpy(settings_language, code);
+    fclose(f);
+    return settings_language[0] ? settings_language : nullptr;
+}

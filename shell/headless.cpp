@@ -1,0 +1,138 @@
+// The two windowless modes: the headless test, which plays a number of ticks
+// from an input script and writes pictures, sound and a result line, and the
+// sound test, which writes three songs as raw samples.
+#include "shell/shell.h"
+#include "levels/levels.h"
+#include "rules/rules.h"
+#include "sound/sound.h"
+#include "draw/draw.h"
+
+#include <cstdio>
+
+enum {
+    SCRIPT_FRAMES = 200000,
+    SAMPLES_PER_FRAME = 800,
+    TEST_SAMPLES = 28800000,  // the first 36,000 frames
+    OUT_PATH_BYTES = 600,
+};
+
+static uint32_t script_bits[SCRIPT_FRAMES];
+static uint8_t script_snap[SCRIPT_FRAMES];
+static int16_t test_samples[TEST_SAMPLES];
+static int16_t probe_block[SAMPLE_RATE];
+
+// Lines "frame bits [s]"; a line longer than the buffer is read as several
+// pieces, and a piece without two numbers or with a frame out of range is
+// ignored.
+static void read_script(const char* path)
+{
+    FILE* f = path ? fopen(path, "r") : nullptr;
+    if (!f)
+        return;
+    char piece[128];
+    while (fgets(piece, sizeof piece, f)) {
+        int frame, bits;
+        char mark = 0;
+        if (sscanf(piece, "%d %d %c", &frame, &bits, &mark) >= 2 && frame >= 0 && frame < SCRIPT_FRAMES) {
+            script_bits[frame] = (uint32_t)bits;
+            script_snap[frame] = mark == 's';
+        }
+    }
+    fclose(f);
+}
+
+// Frames past the script tables hold no keys and want no picture.
+static uint32_t held_bits(int32_t frame)
+{
+    return frame >= 0 && frame < SCRIPT_FRAMES ? script_bits[frame] : 0;
+}
+
+static InputFrame input_frame(uint32_t held, uint32_t prev)
+{
+    InputFrame in;
+    in.left = held & 2;
+    in.right = held & 1;
+    in.up_held = held & 4;
+    in.down = held & 8;
+    in.jump_pressed = (held & 4) && !(prev & 4);
+    in.action_pressed = (held & 32) && !(prev & 32);
+    in.throw_pressed = (held & 16) && !(prev & 16);
+    return in;
+}
+
+static void save_picture(SDL_Renderer* renderer, SDL_Surface* surface, const char* out_dir, int32_t frame)
+{
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    draw_game();
+    SDL_RenderPresent(renderer);
+    char path[OUT_PATH_BYTES];
+    int n = snprintf(path, sizeof path, "%s/f%05d.bmp", out_dir, frame);
+    if (n < 0 || n >= (int)sizeof path)
+        return;
+    SDL_RWops* out = SDL_RWFromFile(path, "wb");
+    if (out)
+        SDL_SaveBMP_RW(surface, out, 1);
+}
+
+static void write_sound(const char* out_dir, int32_t count)
+{
+    char path[OUT_PATH_BYTES];
+    int n = snprintf(path, sizeof path, "%s/lyd.raw", out_dir);
+    if (n < 0 || n >= (int)sizeof path)
+        return;
+    FILE* f = fopen(path, "wb");
+    if (!f)
+        return;
+    fwrite(test_samples, sizeof test_samples[0], count, f);
+    fclose(f);
+}
+
+int run_headless_test(int32_t frames, const char* script, const char* out_dir, int32_t start_level)
+{
+    SDL_Init(0);
+    read_script(script);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
+    if (renderer)
+        load_textures(renderer);
+
+    // A level text without levels has nothing to play: the game is never
+    // started and the result line shows the untouched play state.
+    int32_t count = 0;
+    if (level_count > 0) {
+        new_game(start_level);
+        for (int32_t f = 0; f < frames; f++) {
+            game_step(input_frame(held_bits(f), f > 0 ? held_bits(f - 1) : 0));
+            if (count < TEST_SAMPLES) {
+                audio_render(test_samples + count, SAMPLES_PER_FRAME);
+                count += SAMPLES_PER_FRAME;
+            }
+            int snap = f < SCRIPT_FRAMES && script_snap[f];
+            if ((snap || f == frames - 1) && renderer)
+                save_picture(renderer, surface, out_dir, f);
+        }
+    }
+    write_sound(out_dir, count);
+
+    printf("tilstand %d, bane %d, point %d, liv %d\n", (int)play.state, (int)play.level + 1, (int)play.score,
+           (int)play.lives);
+    fflush(stdout);
+    return 0;
+}
+
+int run_sound_test(const char* path)
+{
+    FILE* f = fopen(path, "wb");
+    if (!f)
+        return 0;
+    for (int song = 0; song < 3; song++) {
+        play_music(song);
+        for (int second = 0; second < 20; second++) {
+            audio_render(probe_block, SAMPLE_RATE);
+            fwrite(probe_block, sizeof probe_block[0], SAMPLE_RATE, f);
+        }
+    }
+    fclose(f);
+    return 0;
+}

@@ -1,0 +1,85 @@
+// Start-up after the level table is filled: the data folder, the language and
+// the choice of one mode; for the game, SDL with its window, renderer,
+// textures, audio device and first game controller.
+#include "shell/shell.h"
+#include "draw/draw.h"
+#include "sound/sound.h"
+#include "text/text.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+SDL_Window* game_window;
+SDL_Renderer* game_renderer;
+
+static int sdl_failure()
+{
+    fprintf(stderr, "SDL: %s\n", SDL_GetError());
+    SDL_Quit();
+    return 1;
+}
+
+static int window_scale()
+{
+    if (options.scale != 0)
+        return options.scale;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.h >= 1444)
+        return 2;
+    return 1;
+}
+
+static SDL_GameController* open_first_controller()
+{
+    for (int i = 0; i < SDL_NumJoysticks(); i++)
+        if (SDL_IsGameController(i))
+            return SDL_GameControllerOpen(i);
+    return nullptr;
+}
+
+static int run_game()
+{
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_GAMECONTROLLER) != 0) {
+        fprintf(stderr, "SDL: %s\n", SDL_GetError());
+        return 1;
+    }
+    int scale = window_scale();
+    uint32_t flags = SDL_WINDOW_RESIZABLE;
+    if (options.fullscreen)
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    // A window or renderer that cannot be made (a scale beyond what the
+    // platform allows, or a negative one) is a failed start like SDL_Init's.
+    game_window = SDL_CreateWindow(language_table[get_language()].texts[0], SDL_WINDOWPOS_CENTERED,
+                                   SDL_WINDOWPOS_CENTERED, 768 * scale, 672 * scale, flags);
+    if (!game_window)
+        return sdl_failure();
+    game_renderer = SDL_CreateRenderer(game_window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!game_renderer)
+        game_renderer = SDL_CreateRenderer(game_window, -1, 0);
+    if (!game_renderer)
+        return sdl_failure();
+    SDL_RenderSetLogicalSize(game_renderer, 768, 672);
+    load_textures(game_renderer);
+    audio_open();
+    play_music(0);
+    SDL_GameController* controller = open_first_controller();
+
+    if (controller)
+        SDL_GameControllerClose(controller);
+    SDL_Quit();
+    return 0;
+}
+
+int start_modes()
+{
+    init_data_folder();
+    const char* code = options.language ? options.language : load_settings_language();
+    choose_language(code);
+
+    if (options.test_frames != 0)
+        return run_headless_test(options.test_frames, options.script_file, options.out_dir, start_level_index);
+    const char* sound_path = getenv("OLPI_LYDPROEVE");
+    if (sound_path)
+        return run_sound_test(sound_path);
+    return run_game();
+}

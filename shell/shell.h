@@ -1,0 +1,83 @@
+// Game shell: the program entry and command line, the start-up of the four
+// modes, the headless test and the sound test, and the data folder with the
+// settings, high-score and own-levels files.
+#pragma once
+#include <SDL.h>
+#include <cstdint>
+
+// ---- Command line and level loading ----
+
+// The values of the command line; a later occurrence of an option wins.
+struct Options {
+    const char* levels_file;    // --baner FILE, null: the built-in level set
+    int32_t start_level;        // --bane N, stored as N - 1
+    uint32_t fullscreen;        // --fuldskaerm
+    int32_t scale;              // --skala N, 0: automatic
+    int32_t test_frames;        // --test N, 0: no headless test
+    const char* script_file;    // --script FILE, null: none
+    const char* out_dir;        // --ud DIR, "." by default
+    const char* title_picture;  // --titelbillede FILE, null: none
+    const char* language;       // --sprog CODE, null: none
+};
+extern Options options;
+
+// The level index every mode starts at (from --bane when it names a level).
+extern int32_t start_level_index;
+
+// Reads the options from the words of the command line; -1 to go on, else the exit code after the usage text.
+int read_command_line(int argc, char** argv);
+// Seeds the random generator and fills the level table; -1 to go on, else the exit code after a message.
+int load_levels();
+// The whole file as a new NUL-terminated buffer the caller frees; null when it cannot be read whole.
+char* read_file(const char* path);
+
+// ---- Shell state ----
+
+enum { HIGH_SCORE_ROWS = 10, NAME_BYTES = 16, DATA_PATH_BYTES = 1024 };
+
+// One row of the high-score table.
+struct HighScore {
+    char name[NAME_BYTES];  // NUL-terminated UTF-8, at most 15 bytes
+    int32_t score;
+    int32_t level;          // level number counted from 1
+};
+
+extern uint32_t app_mode;         // 0 title, 1 playing, 2 high-score name entry
+extern int32_t frame_counter;     // ticks, read by the title screen and the name-entry cursor
+extern uint32_t music_on;         // 1 while the music is wanted
+extern int32_t high_score_slot;   // the row the new score takes, -1 none
+extern char typed_name[NAME_BYTES];
+extern HighScore high_scores[HIGH_SCORE_ROWS];  // best first
+
+// The data folder's files; an empty path is never read or written.
+extern char records_path[DATA_PATH_BYTES];
+extern char own_levels_path[DATA_PATH_BYTES];
+extern char settings_path[DATA_PATH_BYTES];
+extern char settings_language[16];  // the code read from the settings file, empty: none
+
+// ---- Data folder and its files ----
+
+// Sets the default high scores, makes the data folder under HOME, builds the paths and reads the high scores.
+void init_data_folder();
+// Reads the settings file's language code into settings_language; the code, or null when there is none.
+const char* load_settings_language();
+// Writes the current language's code to the settings file.
+void save_settings();
+// Reads the own-levels file into the level table; 1 when it holds a level, else 0 with the built-in levels back.
+int32_t load_own_levels();
+// Puts the typed name and the play score into the table at high_score_slot, writes the file and returns to the title.
+void finish_name_entry();
+// Replaces the file at path by size bytes of data through a temporary file beside it; 0, or -1 with the old file kept.
+int32_t write_file_safely(const char* path, const char* data, int32_t size);
+
+// ---- Modes ----
+
+extern SDL_Window* game_window;
+extern SDL_Renderer* game_renderer;
+
+// Runs start-up after the level table is filled: data folder, language and one mode; the exit code.
+int start_modes();
+// Plays frames ticks from the script, writing pictures, the sound and the result line; the exit code.
+int run_headless_test(int32_t frames, const char* script, const char* out_dir, int32_t start_level);
+// Writes 20 seconds of each of songs 0, 1 and 2 to path as raw samples; the exit code.
+int run_sound_test(const char* path);
