@@ -157,6 +157,7 @@ void hourglass(cairo_t* cr)
     fill_lit(cr, WOOD, 24, 14, 72, 24);
     round_rect(cr, 24, 76, 48, 10, 3);
     fill_lit(cr, WOOD, 24, 76, 72, 86);
+    glint(cr, 60, 32, 6);
 }
 
 void bell(cairo_t* cr)
@@ -196,6 +197,7 @@ void bell(cairo_t* cr)
     cairo_stroke(cr);
     ellipse(cr, 48, 22, 4, 4);
     fill_flat(cr, darker(RED, 0.15), 2.2);
+    glint(cr, 38, 44, 7);
 }
 
 void snowflake(cairo_t* cr, int frame)
@@ -316,7 +318,10 @@ void draw_item(cairo_t* cr, int sprite)
         case 43: emerald(cr); break;
         case 44: snowballs(cr); break;
         case 45: hourglass(cr); break;
-        case 46: draw_olpi_head(cr, 48, 50, 40); break;
+        case 46:
+            draw_olpi_head(cr, 48, 50, 40);
+            glint(cr, 78, 22, 7);
+            break;
         case 47: bell(cr); break;
         default: break;
         }
