@@ -9,17 +9,17 @@
 #include <cstring>
 
 // The text pictures are not made yet: their fields stay empty.
-#define LANGUAGE(index, code, rtl) { code, rtl, nullptr, 0, nullptr, nullptr, nullptr, language_texts[index] }
+#define LANGUAGE_INFO(index, code, rtl) { code, rtl, nullptr, 0, nullptr, nullptr, nullptr, language_texts[index] }
 
 const LanguageInfo language_table[LANGUAGE_COUNT] = {
-    LANGUAGE(0, "da", 0),  LANGUAGE(1, "sv", 0),  LANGUAGE(2, "nb", 0),     LANGUAGE(3, "fi", 0),
-    LANGUAGE(4, "is", 0),  LANGUAGE(5, "en", 0),  LANGUAGE(6, "de", 0),     LANGUAGE(7, "nl", 0),
-    LANGUAGE(8, "fr", 0),  LANGUAGE(9, "it", 0),  LANGUAGE(10, "es", 0),    LANGUAGE(11, "pt", 0),
-    LANGUAGE(12, "pt_BR", 0), LANGUAGE(13, "pl", 0), LANGUAGE(14, "cs", 0), LANGUAGE(15, "hu", 0),
-    LANGUAGE(16, "ro", 0), LANGUAGE(17, "el", 0), LANGUAGE(18, "tr", 0),    LANGUAGE(19, "uk", 0),
-    LANGUAGE(20, "he", 1), LANGUAGE(21, "ar", 1), LANGUAGE(22, "fa", 1),    LANGUAGE(23, "ur", 1),
-    LANGUAGE(24, "hi", 0), LANGUAGE(25, "bn", 0), LANGUAGE(26, "th", 0),    LANGUAGE(27, "vi", 0),
-    LANGUAGE(28, "id", 0), LANGUAGE(29, "ko", 0), LANGUAGE(30, "ja", 0),    LANGUAGE(31, "zh", 0),
+    LANGUAGE_INFO(0, "da", 0),  LANGUAGE_INFO(1, "sv", 0),  LANGUAGE_INFO(2, "nb", 0),     LANGUAGE_INFO(3, "fi", 0),
+    LANGUAGE_INFO(4, "is", 0),  LANGUAGE_INFO(5, "en", 0),  LANGUAGE_INFO(6, "de", 0),     LANGUAGE_INFO(7, "nl", 0),
+    LANGUAGE_INFO(8, "fr", 0),  LANGUAGE_INFO(9, "it", 0),  LANGUAGE_INFO(10, "es", 0),    LANGUAGE_INFO(11, "pt", 0),
+    LANGUAGE_INFO(12, "pt_BR", 0), LANGUAGE_INFO(13, "pl", 0), LANGUAGE_INFO(14, "cs", 0), LANGUAGE_INFO(15, "hu", 0),
+    LANGUAGE_INFO(16, "ro", 0), LANGUAGE_INFO(17, "el", 0), LANGUAGE_INFO(18, "tr", 0),    LANGUAGE_INFO(19, "uk", 0),
+    LANGUAGE_INFO(20, "he", 1), LANGUAGE_INFO(21, "ar", 1), LANGUAGE_INFO(22, "fa", 1),    LANGUAGE_INFO(23, "ur", 1),
+    LANGUAGE_INFO(24, "hi", 0), LANGUAGE_INFO(25, "bn", 0), LANGUAGE_INFO(26, "th", 0),    LANGUAGE_INFO(27, "vi", 0),
+    LANGUAGE_INFO(28, "id", 0), LANGUAGE_INFO(29, "ko", 0), LANGUAGE_INFO(30, "ja", 0),    LANGUAGE_INFO(31, "zh", 0),
 };
 
 int32_t current_language = LANGUAGE_ENGLISH;

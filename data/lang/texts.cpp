@@ -975,7 +975,7 @@ const char* const language_texts[LANGUAGE_COUNT][MESSAGE_COUNT] = {
         /* 000 */ "Frostova",
         /* 001 */ "Слава Україні!",
         /* 002 */ "Français",
-        /* 003 */ "Trouve la clé et atteins la porte avant la fin du temps.",
+        /* 003 */ "Trouve la clé et atteins la porte avant la fin du chrono.",
         /* 004 */ "Flèches : marcher   Haut : sauter   Bas : se baisser",
         /* 005 */ "X : créer ou briser un bloc de glace   Z : lancer une boule de neige",
         /* 006 */ "P : pause   F11 : plein écran   M : musique",
