@@ -42,8 +42,9 @@ extern LevelRecord level_table[MAX_LEVELS];
 extern const char* const item_names[12];
 extern const char* const enemy_names[6];
 
-// The built-in level set as one NUL-terminated level text.
+// The built-in level set as one NUL-terminated level text, and its length in bytes.
 extern "C" const unsigned char builtin_level_text[];
+extern "C" const unsigned int builtin_level_text_size;
 
 // Parses level text into the table; the level count, or -1 with a message.
 int parse_levels(const char* text, char* message, int message_size);
