@@ -419,7 +419,7 @@ TEST_F(Scene, FreezeMarkerFollowsEachEnemy)
     EXPECT_EQ(probe(x0 + 20, y0 - 8).alpha, 0);
 }
 
-TEST_F(Scene, GhostBobCarriesItsMarkerAndIcicleShakeLeavesItsMarker)
+TEST_F(Scene, GhostBobCarriesItsMarkerAndOnlyAShakingIcicleShakes)
 {
     play.freeze_ticks = 1;
     // sin(0.07 x 22) is 1 to within 0.001: the ghost is 3 pixels lower.
@@ -428,6 +428,10 @@ TEST_F(Scene, GhostBobCarriesItsMarkerAndIcicleShakeLeavesItsMarker)
     Enemy& icicle = add_enemy(ENEMY_ICICLE, 400.0f, 150.0f, 1);
     icicle.anim = 1;
     icicle.mode = 1;
+    // A falling icicle does not shake.
+    Enemy& falling = add_enemy(ENEMY_ICICLE, 550.0f, 150.0f, 1);
+    falling.anim = 1;
+    falling.mode = 2;
     draw();
     const int gx = 224, ix = 424, y0 = 198;
     EXPECT_EQ(probe(gx + 6, y0 + 1).alpha, 0);
@@ -439,6 +443,10 @@ TEST_F(Scene, GhostBobCarriesItsMarkerAndIcicleShakeLeavesItsMarker)
     EXPECT_EQ(probe(ix + 3, y0 + 20).sprite, 90);
     EXPECT_EQ(probe(ix + 11, y0 - 8).alpha, 0);
     EXPECT_NEAR(probe(ix + 12, y0 - 8).alpha, 160, 1);
+
+    const int fx = 574;
+    EXPECT_EQ(probe(fx, y0 + 20).sprite, 89);
+    EXPECT_EQ(probe(fx - 1, y0 + 20).alpha, 0);
 }
 
 // ---- Cells, items, caps and icicles ----
