@@ -66,9 +66,9 @@ void eyes(cairo_t* cr, Eyes kind, double y)
                 ellipse(cr, x + 0.5, y, 2.4, 2.8);
                 fill_flat(cr, NAVY, 0);
             } else {
-                ellipse(cr, x, y, 4.3, 6.0);
+                ellipse(cr, x, y, 4.7, 6.5);
                 fill_flat(cr, NAVY, 0);
-                ellipse(cr, x - 1.3, y - 2.3, 1.8, 1.8);
+                ellipse(cr, x - 1.4, y - 2.5, 2.0, 2.0);
                 fill_flat(cr, 0xffffff, 0);
             }
             break;
@@ -97,8 +97,11 @@ void mouth(cairo_t* cr, Mouth kind, double y)
 {
     switch (kind) {
     case SMILE:
-        cairo_arc(cr, 59, y - 3, 4.5, 0.25 * M_PI, 0.8 * M_PI);
-        outline(cr, 2.4);
+        cairo_arc(cr, 59, y - 2, 3.2, 0.2 * M_PI, 0.8 * M_PI);
+        colour(cr, 0x8A1A2A);
+        cairo_set_line_width(cr, 2.2);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
         break;
     case OH:
         ellipse(cr, 59, y + 1, 2.8, 3.4);
@@ -159,7 +162,11 @@ void figure(cairo_t* cr, const Pose& p)
     ellipse(cr, 56, 46 + d, 17.5, 16.5);
     fill_lit(cr, SNOW, 39, 30 + d, 74, 63 + d, THIN + 0.4);
     ellipse(cr, 57, 46.5 + d, 13.5, 12.5);
-    fill_lit(cr, SKIN, 44, 34 + d, 71, 59 + d, THIN);
+    fill_lit(cr, SKIN, 44, 34 + d, 71, 59 + d, 0);
+    ellipse(cr, 57, 46.5 + d, 13.5, 12.5);
+    colour(cr, 0xC98A6A, 0.9);
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
     ellipse(cr, 50, 52 + d, 3.4, 2.6);
     colour(cr, CHEEK, 0.85);
     cairo_fill(cr);
@@ -335,7 +342,7 @@ void draw_olpi_head(cairo_t* cr, double cx, double cy, double size)
     ellipse(cr, 56, 46, 17.5, 16.5);
     fill_lit(cr, SNOW, 39, 30, 74, 63, (THIN + 0.4) / k);
     ellipse(cr, 57, 46.5, 13.5, 12.5);
-    fill_lit(cr, SKIN, 44, 34, 71, 59, THIN / k);
+    fill_lit(cr, SKIN, 44, 34, 71, 59, 0);
     ellipse(cr, 50, 52, 3.4, 2.6);
     colour(cr, CHEEK, 0.85);
     cairo_fill(cr);
