@@ -88,16 +88,20 @@ int read_command_line(int argc, char** argv)
 int load_levels()
 {
     srand((unsigned)time(nullptr));
+    char* file_text = nullptr;
     const char* text = (const char*)builtin_level_text;
     if (options.levels_file) {
-        text = read_file(options.levels_file);
+        file_text = read_file(options.levels_file);
+        text = file_text;
         if (!text) {
             fprintf(stderr, "Kan ikke læse %s\n", options.levels_file);
             return 1;
         }
     }
     char message[256];
-    if (parse_levels(text, message, sizeof message) < 0) {
+    int count = parse_levels(text, message, sizeof message);
+    free(file_text);
+    if (count < 0) {
         fprintf(stderr, "Fejl i banerne: %s\n", message);
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Frostova", message, nullptr);
         return 1;

@@ -1,0 +1,91 @@
+#include "run.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+const char* const walk_level =
+    "[bane 1]\n"
+    "navn Prøve\n"
+    "felter\n"
+    "...............\n...............\n...............\n...............\n"
+    "...............\n...............\n...............\n...............\n"
+    "...............\n...............\n...............\n"
+    "T.....K.......D\n";
+
+TempDir::TempDir()
+{
+    char name[] = "/tmp/frostova-shell-XXXXXX";
+    path = mkdtemp(name);
+}
+
+TempDir::~TempDir()
+{
+    std::string command = "rm -rf '" + path + "'";
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "could not remove %s\n", path.c_str());
+}
+
+static std::string quoted(const std::string& word)
+{
+    std::string q = "'";
+    for (char c : word)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+Outcome run_game(const std::string& dir, const std::vector<std::string>& args, const std::vector<std::string>& env)
+{
+    std::string unset = " -u OLPI_LYDPROEVE";
+    std::string set = " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
+    bool home = true;
+    for (const std::string& e : env) {
+        if (e.rfind("-u ", 0) == 0) {
+            unset += " -u " + quoted(e.substr(3));
+            home = home && e.substr(3) != "HOME";
+        } else {
+            set += " " + quoted(e);
+        }
+    }
+    std::string command = "cd " + quoted(dir) + " && env" + unset + (home ? " HOME=" + quoted(dir) : "") + set;
+    command += " " + quoted(FROSTOVA_BIN);
+    for (const std::string& a : args)
+        command += " " + quoted(a);
+    command += " >" + quoted(dir + "/.stdout") + " 2>" + quoted(dir + "/.stderr");
+    int status = std::system(command.c_str());
+    Outcome run;
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = read_text(dir + "/.stdout");
+    run.err = read_text(dir + "/.stderr");
+    std::remove((dir + "/.stdout").c_str());
+    std::remove((dir + "/.stderr").c_str());
+    return run;
+}
+
+std::string read_text(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void write_text(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+bool file_exists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+long file_size(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? (long)st.st_size : -1;
+}

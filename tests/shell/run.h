@@ -1,0 +1,29 @@
+// Runs the game's program in a fresh temporary folder with its own HOME.
+#pragma once
+#include <string>
+#include <vector>
+
+struct Outcome {
+    int code;         // exit code
+    std::string out;  // standard output
+    std::string err;  // standard error
+};
+
+// A temporary folder, removed with everything in it when it goes.
+struct TempDir {
+    std::string path;
+    TempDir();
+    ~TempDir();
+};
+
+// Runs the program with args in folder dir; env holds extra "NAME=value"
+// words or "-u NAME" to unset one (HOME is dir unless env says otherwise).
+Outcome run_game(const std::string& dir, const std::vector<std::string>& args, const std::vector<std::string>& env = {});
+
+std::string read_text(const std::string& path);
+void write_text(const std::string& path, const std::string& text);
+bool file_exists(const std::string& path);
+long file_size(const std::string& path);  // -1 when missing
+
+// A one-level text: the hero on the floor at the left, the key and the door to his right.
+extern const char* const walk_level;
