@@ -267,6 +267,10 @@ void bear(cairo_t* cr, int frame, bool charging)
     double phase = 2 * M_PI * frame / 4.0;
     double s = std::sin(phase);
     cairo_save(cr);
+    // Drawn a little taller than its sketch so that it looms over Olpi.
+    cairo_translate(cr, 46, 92);
+    cairo_scale(cr, 1.05, 1.16);
+    cairo_translate(cr, -48, -92);
     if (charging) {
         cairo_translate(cr, 48, 92);
         cairo_rotate(cr, 7 * M_PI / 180.0);
@@ -288,7 +292,7 @@ void bear(cairo_t* cr, int frame, bool charging)
             colour(cr, 0xC9BA9C, 0.6);
             cairo_set_line_width(cr, 4);
             cairo_stroke(cr);
-            ellipse(cr, 12, 58 + bob, 5, 5);
+            ellipse(cr, 15, 58 + bob, 5, 5);
             fill_flat(cr, FUR, THIN + 0.4);
         }
         const Leg& l = legs[i];
