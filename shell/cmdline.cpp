@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 
 Options options = {nullptr, 0, 0, 0, 0, nullptr, ".", nullptr, nullptr};
 int32_t start_level_index;
@@ -25,8 +26,10 @@ char* read_file(const char* path)
     FILE* f = fopen(path, "rb");
     if (!f)
         return nullptr;
+    // A directory opens and seeks like a file but tells a size it cannot give.
+    struct stat info;
     long size = -1;
-    if (fseek(f, 0, SEEK_END) == 0)
+    if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && fseek(f, 0, SEEK_END) == 0)
         size = ftell(f);
     if (size < 0 || fseek(f, 0, SEEK_SET) != 0) {
         fclose(f);

@@ -1,0 +1,298 @@
+// The data folder's files read and written in-process: the high-score
+// reader with its bad lines, the settings line, the own levels with their
+// fallback, the end of name entry and the write through a temporary file.
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+#include "levels/levels.h"
+#include "rules/rules.h"
+#include "run.h"
+#include "shell/shell.h"
+#include "text/text.h"
+
+namespace {
+
+struct Row {
+    std::string name;
+    int score;
+    int level;
+};
+
+bool operator==(const Row& a, const Row& b)
+{
+    return a.name == b.name && a.score == b.score && a.level == b.level;
+}
+
+std::ostream& operator<<(std::ostream& out, const Row& r)
+{
+    return out << "{" << r.name << " " << r.score << " " << r.level << "}";
+}
+
+std::vector<Row> table_rows()
+{
+    std::vector<Row> rows;
+    for (const HighScore& h : high_scores)
+        rows.push_back({h.name, h.score, h.level});
+    return rows;
+}
+
+Row default_row(int i)
+{
+    return {"OLPI", 20000 - 2000 * i, 1};
+}
+
+// A temporary HOME whose data folder exists.
+struct Home {
+    TempDir dir;
+    std::string data;
+    Home()
+    {
+        umask(022);
+        setenv("HOME", dir.path.c_str(), 1);
+        data = dir.path + "/.local/share/frostova";
+        init_data_folder();
+    }
+};
+
+TEST(HighScoreFile, BadLinesKeepTheirDefaultRows)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        std::vector<Row> first_rows;  // the rows after these keep their defaults
+    } cases[] = {
+        {"mixed good and bad lines",
+         "30000 4 Anna\n"
+         "25000 3 Bo Ib Lund\n"
+         "ingen tal her\n"
+         "12000 2\n"
+         "11000 2 \n"
+         "9000 1 " + std::string(20, 'x') + "\n"
+         "-5 -7 Negativ\n"
+         "8000 1 Tab\there\n"
+         "7000 1 Ole\r\n"
+         "6000 1 Kim\n"
+         "99999 9 Elleve\n",
+         {{"Anna", 30000, 4}, {"Bo Ib Lund", 25000, 3}, default_row(2), default_row(3), default_row(4),
+          {std::string(15, 'x'), 9000, 1}, {"Negativ", -5, -7}, {"Tabhere", 8000, 1}, {"Ole", 7000, 1},
+          {"Kim", 6000, 1}}},
+        {"fewer lines than rows", "100 2 Per\n", {{"Per", 100, 2}}},
+        {"a long line takes a row per piece", "5 5 " + std::string(130, 'y') + "\n1 1 Eva\n",
+         {{std::string(15, 'y'), 5, 5}, default_row(1), {"Eva", 1, 1}}},
+        {"empty file", "", {}},
+    };
+    for (const Case& c : cases) {
+        TempDir home;
+        umask(022);
+        setenv("HOME", home.path.c_str(), 1);
+        init_data_folder();
+        write_text(home.path + "/.local/share/frostova/rekorder.txt", c.text);
+        init_data_folder();
+        std::vector<Row> want = c.first_rows;
+        for (int i = (int)want.size(); i < HIGH_SCORE_ROWS; i++)
+            want.push_back(default_row(i));
+        EXPECT_EQ(table_rows(), want) << c.what;
+    }
+}
+
+TEST(DataFolder, IsMadeWithItsParentsAndPathsUnderIt)
+{
+    Home h;
+    for (const char* folder : {"/.local", "/.local/share", "/.local/share/frostova"}) {
+        struct stat st;
+        ASSERT_EQ(stat((h.dir.path + folder).c_str(), &st), 0) << folder;
+        EXPECT_EQ(st.st_mode & 0777, 0755u) << folder;
+    }
+    EXPECT_EQ(std::string(records_path), h.data + "/rekorder.txt");
+    EXPECT_EQ(std::string(own_levels_path), h.data + "/mine-baner.baner");
+    EXPECT_EQ(std::string(settings_path), h.data + "/indstillinger.txt");
+}
+
+// A data folder's path that does not fit its 900 bytes is not cut and used:
+// there is then no data folder at all.
+TEST(DataFolder, HomeTooLongOrMissingLeavesThePathsEmpty)
+{
+    const std::string suffix = "/.local/share/frostova";
+    struct Case {
+        const char* what;
+        std::string home;
+        bool unset;
+        bool paths;
+    } cases[] = {
+        {"folder of 899 bytes", "/nonexistent" + std::string(899 - 12 - suffix.size(), 'h'), false, true},
+        {"folder of 900 bytes", "/nonexistent" + std::string(900 - 12 - suffix.size(), 'h'), false, false},
+        {"HOME empty", "", false, false},
+        {"HOME unset", "", true, false},
+    };
+    for (const Case& c : cases) {
+        if (c.unset)
+            unsetenv("HOME");
+        else
+            setenv("HOME", c.home.c_str(), 1);
+        strcpy(high_scores[0].name, "Gammel");
+        init_data_folder();
+        EXPECT_EQ(records_path[0] != 0, c.paths) << c.what;
+        EXPECT_EQ(own_levels_path[0] != 0, c.paths) << c.what;
+        EXPECT_EQ(settings_path[0] != 0, c.paths) << c.what;
+        EXPECT_EQ(table_rows()[0], default_row(0)) << c.what;
+        EXPECT_EQ(load_settings_language(), nullptr) << c.what;
+        EXPECT_EQ(load_own_levels(), 0) << c.what;
+    }
+}
+
+TEST(SettingsFile, LastMatchingLineGivesTheCode)
+{
+    struct Case {
+        const char* what;
+        const char* text;  // null: no file
+        const char* code;  // null: none
+    } cases[] = {
+        {"two lines, the last wins", "sprog de\nsprog fr\n", "fr"},
+        {"other lines ignored", "lyd 1\nsprog sv\nmere\n", "sv"},
+        {"blanks before the word", "  sprog de\n", nullptr},
+        {"word without a code", "sprog\n", nullptr},
+        {"code cut to 15 bytes", "sprog abcdefghijklmnopqrst\n", "abcdefghijklmno"},
+        {"empty file", "", nullptr},
+        {"no file", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        Home h;
+        if (c.text)
+            write_text(h.data + "/indstillinger.txt", c.text);
+        const char* code = load_settings_language();
+        EXPECT_EQ(code ? std::string(code) : std::string("(none)"), c.code ? c.code : "(none)") << c.what;
+    }
+}
+
+TEST(SettingsFile, SaveWritesTheCurrentLanguageAndReadsBack)
+{
+    Home h;
+    write_text(h.data + "/indstillinger.txt", "sprog de\nsprog fr\n");
+    set_language(3);
+    save_settings();
+    EXPECT_EQ(read_text(h.data + "/indstillinger.txt"), std::string("sprog ") + language_code(3) + "\n");
+    EXPECT_STREQ(load_settings_language(), language_code(3));
+    set_language(LANGUAGE_ENGLISH);
+}
+
+TEST(SafeWrite, ReplacesTheFileOnlyWhenTheNewOneIsWhole)
+{
+    TempDir t;
+    const std::string path = t.path + "/rekorder.txt";
+    write_text(path, "old\n");
+    EXPECT_EQ(write_file_safely(path.c_str(), "new\n", 4), 0);
+    EXPECT_EQ(read_text(path), "new\n");
+    EXPECT_FALSE(file_exists(path + ".tmp"));
+
+    // The temporary file cannot be made: the old file stays as it was.
+    mkdir((path + ".tmp").c_str(), 0755);
+    EXPECT_EQ(write_file_safely(path.c_str(), "newer\n", 6), -1);
+    EXPECT_EQ(read_text(path), "new\n");
+    rmdir((path + ".tmp").c_str());
+
+    // The target is a folder: the rename fails and no temporary file stays.
+    mkdir((t.path + "/folder").c_str(), 0755);
+    write_text(t.path + "/folder/inside", "x");
+    EXPECT_EQ(write_file_safely((t.path + "/folder").c_str(), "x", 1), -1);
+    EXPECT_FALSE(file_exists(t.path + "/folder.tmp"));
+
+    EXPECT_EQ(write_file_safely("", "x", 1), -1);
+    EXPECT_EQ(write_file_safely((t.path + "/missing/file").c_str(), "x", 1), -1);
+}
+
+TEST(NameEntry, InsertsTheRowAndWritesTheFile)
+{
+    struct Case {
+        const char* what;
+        int slot;
+        const char* typed;
+        int score;
+        int level_index;
+        std::vector<Row> rows;
+    } cases[] = {
+        {"slot 0 moves every row down", 0, "Åse", 25000, 4,
+         {{"Åse", 25000, 5}, default_row(0), default_row(1), default_row(2), default_row(3), default_row(4),
+          default_row(5), default_row(6), default_row(7), default_row(8)}},
+        {"slot 9 replaces the last row", 9, "Bo", 3000, 0,
+         {default_row(0), default_row(1), default_row(2), default_row(3), default_row(4), default_row(5),
+          default_row(6), default_row(7), default_row(8), {"Bo", 3000, 1}}},
+        {"nothing typed", 3, "", 15000, 1,
+         {default_row(0), default_row(1), default_row(2), {"OLPI", 15000, 2}, default_row(3), default_row(4),
+          default_row(5), default_row(6), default_row(7), default_row(8)}},
+        {"control characters left out", 9, "A\nB\x7f\tC", 2500, 0,
+         {default_row(0), default_row(1), default_row(2), default_row(3), default_row(4), default_row(5),
+          default_row(6), default_row(7), default_row(8), {"ABC", 2500, 1}}},
+        {"only control characters", 9, "\n\r", 2500, 0,
+         {default_row(0), default_row(1), default_row(2), default_row(3), default_row(4), default_row(5),
+          default_row(6), default_row(7), default_row(8), {"OLPI", 2500, 1}}},
+    };
+    for (const Case& c : cases) {
+        Home h;
+        high_score_slot = c.slot;
+        strcpy(typed_name, c.typed);
+        play.score = c.score;
+        play.level = c.level_index;
+        app_mode = 2;
+        frame_counter = 5;
+        finish_name_entry();
+        EXPECT_EQ(table_rows(), c.rows) << c.what;
+        EXPECT_EQ(app_mode, 0u) << c.what;
+        EXPECT_EQ(frame_counter, 420) << c.what;
+
+        std::string file;
+        for (const Row& r : c.rows)
+            file += std::to_string(r.score) + " " + std::to_string(r.level) + " " + r.name + "\n";
+        EXPECT_EQ(read_text(h.data + "/rekorder.txt"), file) << c.what;
+        init_data_folder();
+        EXPECT_EQ(table_rows(), c.rows) << c.what << ": read back";
+    }
+}
+
+TEST(NameEntry, UnwritableFileKeepsTheRowInMemory)
+{
+    Home h;
+    write_text(h.data + "/rekorder.txt", "5 1 Gammel\n");
+    mkdir((h.data + "/rekorder.txt.tmp").c_str(), 0755);
+    high_score_slot = 0;
+    strcpy(typed_name, "Ny");
+    play.score = 50000;
+    play.level = 0;
+    finish_name_entry();
+    EXPECT_EQ(table_rows()[0], (Row{"Ny", 50000, 1}));
+    EXPECT_EQ(read_text(h.data + "/rekorder.txt"), "5 1 Gammel\n");
+}
+
+TEST(OwnLevels, LoadOrFallBackToTheBuiltInSet)
+{
+    char message[256];
+    const int builtin_count = parse_levels((const char*)builtin_level_text, message, sizeof message);
+    const std::string two_levels = std::string(walk_level) + "[bane 2]\nfelter\nT.............D\n..............K\n";
+    struct Case {
+        const char* what;
+        const char* text;  // null: no file
+        int result;
+        int count;  // -1: the built-in count
+    } cases[] = {
+        {"no file: the table is not touched", nullptr, 0, 3},
+        {"two levels", two_levels.c_str(), 1, 2},
+        {"second level lacks its door", "[bane 1]\nfelter\nT.............D\n..............K\n"
+                                        "[bane 2]\nfelter\nT..............\n..............K\n", 0, -1},
+        {"only comments", "# mine baner\n# kommer senere\n", 0, -1},
+    };
+    for (const Case& c : cases) {
+        Home h;
+        const std::string three = "[bane 1]\nfelter\nT.............D\n..............K\n"
+                                  "[bane 2]\nfelter\nT.............D\n..............K\n"
+                                  "[bane 3]\nfelter\nT.............D\n..............K\n";
+        ASSERT_EQ(parse_levels(three.c_str(), message, sizeof message), 3);
+        if (c.text)
+            write_text(h.data + "/mine-baner.baner", c.text);
+        EXPECT_EQ(load_own_levels(), c.result) << c.what;
+        EXPECT_EQ(level_count, c.count < 0 ? builtin_count : c.count) << c.what;
+    }
+}
+
+}  // namespace
