@@ -35,6 +35,11 @@ struct LevelRecord {
     LevelPortal portals[MAX_PORTALS];
 };
 
+// The level table, filled only by parse_levels. After a successful parse every
+// record has hero_row and door_row in 0..11, a key (code 11, hidden or not),
+// at most 24 enemies and 4 portals with kinds 0..5, periods of 2 or more and a
+// time limit of 6 or more (both as large as the text says: multiply them in
+// 64 bits or clamp them first), and an empty world only before the first one.
 extern int32_t level_count;
 extern LevelRecord level_table[MAX_LEVELS];
 
