@@ -28,7 +28,7 @@ namespace {
 const int SHEET_WIDTH = 4096;
 const int GLYPH_COUNT = 791;
 
-struct FontSpec {
+struct FontStyle {
     const char* name;      // "small" or "big", for the tables' names
     int picture;           // built-in picture number of the sheet
     int cell_height;       // sheet pixels
@@ -41,7 +41,7 @@ struct FontSpec {
 
 // The baselines put the letters on the line where the text pictures' pieces
 // stand (20 and 35 screen pixels below the top of a line).
-const FontSpec fonts[2] = {
+const FontStyle fonts[2] = {
     {"small", 31, 56, 8, 18.15, 5.88, 40, {12, 16, 18, 13, 12, 13, 19, 23, 25, 18, 24}},
     {"big", 32, 94, 12, 33.80, 6.10, 70, {17, 25, 29, 20, 18, 19, 32, 39, 43, 28, 41}},
 };
@@ -77,7 +77,7 @@ struct Sheet {
     std::vector<int> advance, x, y;
 };
 
-Sheet lay_out(FT_Face face, const FontSpec& spec, const std::vector<int>& codes)
+Sheet lay_out(FT_Face face, const FontStyle& style, const std::vector<int>& codes)
 {
     Sheet s;
     int px = 0, py = 0;
@@ -86,38 +86,38 @@ Sheet lay_out(FT_Face face, const FontSpec& spec, const std::vector<int>& codes)
         if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE))
             fail("cannot load a glyph");
         double units = (double)face->glyph->advance.x;
-        int a = (int)std::floor(units * spec.em / face->units_per_EM + spec.allowance);
+        int a = (int)std::floor(units * style.em / face->units_per_EM + style.allowance);
         if (px + 2 * a > SHEET_WIDTH) {
             px = 0;
-            py += spec.cell_height;
+            py += style.cell_height;
         }
         s.advance.push_back(a);
         s.x.push_back(px);
         s.y.push_back(py);
         px += 2 * a;
     }
-    int rows = py / spec.cell_height + 1;
-    if (rows != spec.rows)
-        fail(std::string("the ") + spec.name + " sheet needs " + std::to_string(rows) +
-             " rows, not " + std::to_string(spec.rows));
+    int rows = py / style.cell_height + 1;
+    if (rows != style.rows)
+        fail(std::string("the ") + style.name + " sheet needs " + std::to_string(rows) +
+             " rows, not " + std::to_string(style.rows));
     for (int i = 0; i < 11; i++) {
         int a = s.advance[telling_chars[i] - 0x20];
-        if (a != spec.telling[i])
-            fail(std::string("the ") + spec.name + " advance of '" + telling_chars[i] + "' is " +
-                 std::to_string(a) + ", not " + std::to_string(spec.telling[i]));
+        if (a != style.telling[i])
+            fail(std::string("the ") + style.name + " advance of '" + telling_chars[i] + "' is " +
+                 std::to_string(a) + ", not " + std::to_string(style.telling[i]));
     }
     return s;
 }
 
-void draw_sheet(FT_Face face, const FontSpec& spec, const std::vector<int>& codes,
+void draw_sheet(FT_Face face, const FontStyle& style, const std::vector<int>& codes,
                 const Sheet& s, const std::string& path)
 {
-    int height = spec.rows * spec.cell_height;
+    int height = style.rows * style.cell_height;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, SHEET_WIDTH, height);
     cairo_t* cr = cairo_create(surface);
     cairo_font_face_t* font = cairo_ft_font_face_create_for_ft_face(face, 0);
     cairo_set_font_face(cr, font);
-    cairo_set_font_size(cr, 2.0 * spec.em);
+    cairo_set_font_size(cr, 2.0 * style.em);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
@@ -137,9 +137,9 @@ void draw_sheet(FT_Face face, const FontSpec& spec, const std::vector<int>& code
         // Centre the glyph's advance in its cell; the cell is wider by the
         // allowance, which holds the dark edge and the overlap of neighbours.
         g.x = s.x[i] + std::round((cell_w - ext.x_advance) * 0.5);
-        g.y = s.y[i] + spec.baseline;
+        g.y = s.y[i] + style.baseline;
         cairo_save(cr);
-        cairo_rectangle(cr, s.x[i], s.y[i], cell_w, spec.cell_height);
+        cairo_rectangle(cr, s.x[i], s.y[i], cell_w, style.cell_height);
         cairo_clip(cr);
         cairo_glyph_path(cr, &g, 1);
         cairo_set_source_rgb(cr, outline_rgb[0], outline_rgb[1], outline_rgb[2]);
@@ -190,14 +190,14 @@ int main(int argc, char** argv)
                  "// pixels and the top-left corner of its cell in the font's sheet.\n"
                  "#include <cstdint>\n\n");
     write_table(out, "int32_t", "glyph_codes", codes);
-    for (const FontSpec& spec : fonts) {
-        Sheet s = lay_out(face, spec, codes);
+    for (const FontStyle& style : fonts) {
+        Sheet s = lay_out(face, style, codes);
         char picture[64];
-        std::snprintf(picture, sizeof picture, "/pictures/picture-%02d.png", spec.picture);
-        draw_sheet(face, spec, codes, s, data + picture);
-        write_table(out, "int16_t", (std::string("glyph_advance_") + spec.name).c_str(), s.advance);
-        write_table(out, "int16_t", (std::string("glyph_sheet_x_") + spec.name).c_str(), s.x);
-        write_table(out, "int16_t", (std::string("glyph_sheet_y_") + spec.name).c_str(), s.y);
+        std::snprintf(picture, sizeof picture, "/pictures/picture-%02d.png", style.picture);
+        draw_sheet(face, style, codes, s, data + picture);
+        write_table(out, "int16_t", (std::string("glyph_advance_") + style.name).c_str(), s.advance);
+        write_table(out, "int16_t", (std::string("glyph_sheet_x_") + style.name).c_str(), s.x);
+        write_table(out, "int16_t", (std::string("glyph_sheet_y_") + style.name).c_str(), s.y);
     }
     if (std::fclose(out) != 0)
         fail("cannot write " + tables_path);
