@@ -91,7 +91,8 @@ TEST(LevelProofs, EveryScriptCompletesItsBuiltInLevelWithTheEnemiesIn)
         EXPECT_FALSE(p.died) << "the hero died after " << p.steps << " steps";
         EXPECT_TRUE(p.done) << "the script ended with the level not done";
         EXPECT_EQ(p.level_done, level - 1);
-        EXPECT_EQ(play.lives, 3);
+        // An extra life taken on the way is fine; a lost one is not.
+        EXPECT_GE(play.lives, 3);
         EXPECT_EQ(play.has_key, 1u);
     }
 }
