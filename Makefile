@@ -34,7 +34,7 @@ rebaseline: deps
 bench: deps
 	@cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFROSTOVA_BENCH=ON >/dev/null
 	@cmake --build $(BENCH)
-	./$(BENCH)/frostova_bench
+	./$(BENCH)/bench/frostova_bench
 
 # Regenerates the committed art and tables under data/ with our own tools.
 assets:
