@@ -42,6 +42,18 @@ void set_colour(cairo_t* cr, Rgb c, double alpha)
     cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
 }
 
+void scaled_arc(cairo_t* cr, double x, double y, double angle, double sx, double sy, double r, double end)
+{
+    cairo_save(cr);
+    if (x != 0 || y != 0)
+        cairo_translate(cr, x, y);
+    if (angle != 0)
+        cairo_rotate(cr, angle);
+    cairo_scale(cr, sx, sy);
+    cairo_arc(cr, 0, 0, r, 0, end);
+    cairo_restore(cr);
+}
+
 void source_vertical(cairo_t* cr, double y0, double y1, const Stop* stops, int count)
 {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
@@ -358,11 +370,7 @@ void reindeer(cairo_t* cr, double x, double base, double s, int dir, Rgb c)
     cairo_scale(cr, s * dir, s);
     set_colour(cr, c);
     // Body, neck and head, in units of one body length of 100.
-    cairo_save(cr);
-    cairo_translate(cr, 0, -62);
-    cairo_scale(cr, 1, 0.42);
-    cairo_arc(cr, 0, 0, 48, 0, TAU);
-    cairo_restore(cr);
+    scaled_arc(cr, 0, -62, 0, 1, 0.42, 48, TAU);
     cairo_fill(cr);
     cairo_move_to(cr, 28, -72);
     cairo_line_to(cr, 52, -112);
@@ -370,12 +378,7 @@ void reindeer(cairo_t* cr, double x, double base, double s, int dir, Rgb c)
     cairo_line_to(cr, 46, -60);
     cairo_close_path(cr);
     cairo_fill(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 66, -112);
-    cairo_rotate(cr, 0.35);
-    cairo_scale(cr, 1, 0.55);
-    cairo_arc(cr, 0, 0, 17, 0, TAU);
-    cairo_restore(cr);
+    scaled_arc(cr, 66, -112, 0.35, 1, 0.55, 17, TAU);
     cairo_fill(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_width(cr, 8);
@@ -543,11 +546,7 @@ void woven_heart(cairo_t* cr, double x, double y, double s, double angle, Rgb a,
 void bowl(cairo_t* cr, double x, double y, double w, double h, Rgb c, Rgb filling)
 {
     set_colour(cr, filling);
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_scale(cr, w / 2, h * 0.18);
-    cairo_arc(cr, 0, 0, 1, 0, TAU);
-    cairo_restore(cr);
+    scaled_arc(cr, x, y, 0, w / 2, h * 0.18, 1, TAU);
     cairo_fill(cr);
     cairo_move_to(cr, x - w / 2, y);
     cairo_curve_to(cr, x - w / 2, y + h * 0.8, x - w * 0.2, y + h, x, y + h);

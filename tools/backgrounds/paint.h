@@ -40,6 +40,9 @@ double rng_unit(Rng& rng);
 double rng_range(Rng& rng, double lo, double hi);
 
 void set_colour(cairo_t* cr, Rgb c, double alpha = 1.0);
+// Adds to the path an arc from 0 to end radians of radius r, squashed by
+// (sx, sy), turned by angle and centred on (x, y): an ellipse or part of one.
+void scaled_arc(cairo_t* cr, double x, double y, double angle, double sx, double sy, double r, double end);
 // A vertical linear gradient over the rectangle (x, y, w, h).
 void fill_vertical(cairo_t* cr, double x, double y, double w, double h, const Stop* stops, int count);
 // A vertical gradient as the current source for the next fill, from y0 to y1.

@@ -113,11 +113,7 @@ static void the_elves_are_baking(cairo_t* cr, Rng& rng)
     for (int i = 0; i < 14; i++) {
         double x = 170 + i * 56;
         cairo_set_source_rgb(cr, 0.72, 0.5, 0.3);
-        cairo_save(cr);
-        cairo_translate(cr, x, 870);
-        cairo_scale(cr, 1, 0.4);
-        cairo_arc(cr, 0, 0, 20, 0, 6.2832);
-        cairo_restore(cr);
+        scaled_arc(cr, x, 870, 0, 1, 0.4, 20, 6.2832);
         cairo_fill(cr);
     }
     // The bakers themselves, one with the rolling pin.
@@ -155,12 +151,7 @@ static void food_for_the_birds(cairo_t* cr, Rng& rng)
         cairo_move_to(cr, 460 + t * 8, 470);
         cairo_curve_to(cr, 460 + t * 20, 420, tip_x - t * 30, tip_y + 40, tip_x, tip_y);
         cairo_stroke(cr);
-        cairo_save(cr);
-        cairo_translate(cr, tip_x + t * 12, tip_y + 8);
-        cairo_rotate(cr, t * 1.2);
-        cairo_scale(cr, 0.45, 1);
-        cairo_arc(cr, 0, 0, 18, 0, 6.2832);
-        cairo_restore(cr);
+        scaled_arc(cr, tip_x + t * 12, tip_y + 8, t * 1.2, 0.45, 1, 18, 6.2832);
         cairo_fill(cr);
     }
     // Stalk ends below the band.
@@ -181,10 +172,7 @@ static void food_for_the_birds(cairo_t* cr, Rng& rng)
         cairo_translate(cr, b[0], b[1]);
         cairo_scale(cr, b[2], 1);
         cairo_set_source_rgb(cr, bird.r, bird.g, bird.b);
-        cairo_save(cr);
-        cairo_scale(cr, 1, 0.7);
-        cairo_arc(cr, 0, 0, 16, 0, 6.2832);
-        cairo_restore(cr);
+        scaled_arc(cr, 0, 0, 0, 1, 0.7, 16, 6.2832);
         cairo_fill(cr);
         cairo_arc(cr, 13, -9, 9, 0, 6.2832);
         cairo_fill(cr);
@@ -239,11 +227,7 @@ static void christmas_dinner(cairo_t* cr, Rng& rng)
     cairo_move_to(cr, 720, 0);
     cairo_line_to(cr, 720, 120);
     cairo_stroke(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 720, 140);
-    cairo_scale(cr, 1, 0.25);
-    cairo_arc(cr, 0, 0, 160, 0, 3.1416);
-    cairo_restore(cr);
+    scaled_arc(cr, 720, 140, 0, 1, 0.25, 160, 3.1416);
     cairo_stroke(cr);
     for (int i = 0; i < 5; i++)
         candle(cr, 560 + i * 80, 150 + (i == 0 || i == 4 ? -8 : 12), 34, hex(0xE8DCC8), 0.7);
@@ -252,29 +236,17 @@ static void christmas_dinner(cairo_t* cr, Rng& rng)
     Stop cloth[] = {{0, hex(0xA8B0C6), 1}, {1, hex(0x6A7090), 1}};
     fill_vertical(cr, 60, 860, 1320, 150, cloth, 2);
     cairo_set_source_rgb(cr, 0.45, 0.3, 0.22);
-    cairo_save(cr);
-    cairo_translate(cr, 720, 835);
-    cairo_scale(cr, 1, 0.45);
-    cairo_arc(cr, 0, 0, 110, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 720, 835, 0, 1, 0.45, 110, 6.2832);
     cairo_fill(cr);
     cairo_set_source_rgb(cr, 0.85, 0.85, 0.88);
-    cairo_save(cr);
-    cairo_translate(cr, 720, 870);
-    cairo_scale(cr, 1, 0.22);
-    cairo_arc(cr, 0, 0, 170, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 720, 870, 0, 1, 0.22, 170, 6.2832);
     cairo_fill(cr);
     for (int i = 0; i < 6; i++) {
         double x = 180 + i * 216 + (i >= 3 ? 100 : 0) - (i >= 3 ? 100 : 0);
         if (i == 3)
             continue;
         cairo_set_source_rgb(cr, 0.88, 0.9, 0.95);
-        cairo_save(cr);
-        cairo_translate(cr, x, 900);
-        cairo_scale(cr, 1, 0.28);
-        cairo_arc(cr, 0, 0, 55, 0, 6.2832);
-        cairo_restore(cr);
+        scaled_arc(cr, x, 900, 0, 1, 0.28, 55, 6.2832);
         cairo_fill(cr);
     }
     candle(cr, 480, 860, 90, hex(0xE8DCC8), 1.0);
@@ -369,11 +341,7 @@ static void the_almond_prize(cairo_t* cr, Rng& rng)
     // The marzipan pig itself, beside its parcel.
     Rgb pig = hex(0xD8A0A8);
     cairo_set_source_rgb(cr, pig.r, pig.g, pig.b);
-    cairo_save(cr);
-    cairo_translate(cr, 350, 900);
-    cairo_scale(cr, 1, 0.72);
-    cairo_arc(cr, 0, 0, 70, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 350, 900, 0, 1, 0.72, 70, 6.2832);
     cairo_fill(cr);
     cairo_arc(cr, 428, 880, 34, 0, 6.2832);
     cairo_fill(cr);
@@ -385,11 +353,7 @@ static void the_almond_prize(cairo_t* cr, Rng& rng)
     cairo_line_to(cr, 436, 848);
     cairo_fill(cr);
     cairo_set_source_rgb(cr, pig.r * 0.85, pig.g * 0.8, pig.b * 0.8);
-    cairo_save(cr);
-    cairo_translate(cr, 462, 886);
-    cairo_scale(cr, 0.6, 1);
-    cairo_arc(cr, 0, 0, 16, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 462, 886, 0, 0.6, 1, 16, 6.2832);
     cairo_fill(cr);
     cairo_set_source_rgb(cr, 0.3, 0.2, 0.22);
     cairo_arc(cr, 436, 870, 4, 0, 6.2832);
@@ -561,21 +525,12 @@ static void the_elf_in_the_clog(cairo_t* cr, Rng& rng)
     cairo_fill(cr);
     cairo_pattern_destroy(wood);
     // The opening at the top, with the elf peeping out of it.
-    cairo_save(cr);
-    cairo_translate(cr, x0 + len * 0.27, base - hi * 0.86);
-    cairo_rotate(cr, -0.06);
-    cairo_scale(cr, 1, 0.24);
-    cairo_arc(cr, 0, 0, len * 0.22, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, x0 + len * 0.27, base - hi * 0.86, -0.06, 1, 0.24, len * 0.22, 6.2832);
     cairo_set_source_rgb(cr, 0.2, 0.13, 0.1);
     cairo_fill(cr);
     elf(cr, x0 + len * 0.27, base - hi * 0.84, 2.4, hex(0x8A4A4A), RED);
     cairo_set_source_rgb(cr, 0.5, 0.36, 0.26);
-    cairo_save(cr);
-    cairo_translate(cr, x0 + len * 0.27, base - hi * 0.84);
-    cairo_scale(cr, 1, 0.22);
-    cairo_arc(cr, 0, 0, len * 0.22, 0, 3.1416);
-    cairo_restore(cr);
+    scaled_arc(cr, x0 + len * 0.27, base - hi * 0.84, 0, 1, 0.22, len * 0.22, 3.1416);
     cairo_fill(cr);
     candle(cr, 1080, 900, 110, hex(0xE8DCC8), 1.0);
     glow(cr, 1080, 760, 520, CANDLE, 0.16);

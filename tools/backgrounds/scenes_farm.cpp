@@ -7,9 +7,25 @@
 static const Rgb DUSK_TOP = hex(0x2A3060), DUSK_MID = hex(0x8A5A8A), DUSK_LOW = hex(0xF0A070);
 static const Rgb PINK = hex(0xE8909A), SNOW = hex(0xD8F1FF), BARN = hex(0x8A3A38);
 static const Rgb CANDLE = hex(0xF28C28), GOLD = hex(0xF2B632), RED = hex(0xD7263D), PINE = hex(0x2E7D4F);
+
 static const Rgb OUTLINE = hex(0x152038), LIT = hex(0xFFC46A), WOOD = hex(0x6A4634);
 
 static const Stop DUSK_PANE[] = {{0, DUSK_TOP, 1}, {0.55, DUSK_MID, 1}, {1, DUSK_LOW, 1}};
+
+// A stable lantern hanging on its cord from (x, top), its body from y body
+// down, casting a wide warm light and a bright core.
+static void lantern(cairo_t* cr, double x, double top, double body, double light, double core)
+{
+    cairo_set_source_rgb(cr, 0.2, 0.14, 0.12);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, x, top);
+    cairo_line_to(cr, x, body);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, x - 24, body, 48, 70);
+    cairo_fill(cr);
+    glow(cr, x, body + 36, light, CANDLE, 0.32);
+    glow(cr, x, body + 36, core, hex(0xFFE0A0), 0.9);
+}
 
 static void dusk_sky(cairo_t* cr, Rng& rng, double horizon, double sun_x)
 {
@@ -122,11 +138,7 @@ static void fetching_the_tree(cairo_t* cr, Rng& rng)
     cairo_save(cr);
     cairo_translate(cr, 760, 960);
     cairo_set_source_rgb(cr, horse.r, horse.g, horse.b);
-    cairo_save(cr);
-    cairo_translate(cr, 0, -110);
-    cairo_scale(cr, 1, 0.45);
-    cairo_arc(cr, 0, 0, 90, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 0, -110, 0, 1, 0.45, 90, 6.2832);
     cairo_fill(cr);
     cairo_move_to(cr, 60, -130);
     cairo_line_to(cr, 110, -200);
@@ -134,12 +146,7 @@ static void fetching_the_tree(cairo_t* cr, Rng& rng)
     cairo_line_to(cr, 100, -100);
     cairo_close_path(cr);
     cairo_fill(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 150, -190);
-    cairo_rotate(cr, 0.6);
-    cairo_scale(cr, 1, 0.5);
-    cairo_arc(cr, 0, 0, 36, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 150, -190, 0.6, 1, 0.5, 36, 6.2832);
     cairo_fill(cr);
     cairo_set_line_width(cr, 16);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -267,15 +274,7 @@ static void rice_pudding_in_the_loft(cairo_t* cr, Rng& rng)
     cairo_line_to(cr, 830, 740);
     cairo_stroke(cr);
     // The lantern hanging from the beam.
-    cairo_set_source_rgb(cr, 0.2, 0.14, 0.12);
-    cairo_set_line_width(cr, 3);
-    cairo_move_to(cr, 420, 456);
-    cairo_line_to(cr, 420, 560);
-    cairo_stroke(cr);
-    cairo_rectangle(cr, 396, 560, 48, 70);
-    cairo_fill(cr);
-    glow(cr, 420, 596, 380, CANDLE, 0.32);
-    glow(cr, 420, 596, 26, hex(0xFFE0A0), 0.9);
+    lantern(cr, 420, 456, 560, 380, 26);
     elf(cr, 1120, 740, 2.2, hex(0x5A4A6A), RED);
 }
 
@@ -326,37 +325,21 @@ static void cow_head(cairo_t* cr, double x, double y, double s, Rgb c)
     cairo_curve_to(cr, 70, -70, 80, -90, 70, -110);
     cairo_stroke(cr);
     cairo_set_source_rgb(cr, c.r, c.g, c.b);
-    cairo_save(cr);
-    cairo_scale(cr, 1, 1.3);
-    cairo_arc(cr, 0, 0, 56, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 0, 0, 0, 1, 1.3, 56, 6.2832);
     cairo_fill(cr);
     for (int side = -1; side <= 1; side += 2) {
-        cairo_save(cr);
-        cairo_translate(cr, side * 70, -40);
-        cairo_rotate(cr, side * 0.4);
-        cairo_scale(cr, 1, 0.5);
-        cairo_arc(cr, 0, 0, 30, 0, 6.2832);
-        cairo_restore(cr);
+        scaled_arc(cr, side * 70, -40, side * 0.4, 1, 0.5, 30, 6.2832);
         cairo_fill(cr);
     }
     Rgb patch = scale(c, 0.45);
     cairo_set_source_rgb(cr, patch.r, patch.g, patch.b);
-    cairo_save(cr);
-    cairo_translate(cr, -22, -30);
-    cairo_scale(cr, 1, 1.3);
-    cairo_arc(cr, 0, 0, 26, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, -22, -30, 0, 1, 1.3, 26, 6.2832);
     cairo_fill(cr);
     cairo_arc(cr, -20, -18, 6, 0, 6.2832);
     cairo_arc(cr, 20, -18, 6, 0, 6.2832);
     cairo_fill(cr);
     cairo_set_source_rgb(cr, 0.85, 0.66, 0.64);
-    cairo_save(cr);
-    cairo_translate(cr, 0, 52);
-    cairo_scale(cr, 1, 0.62);
-    cairo_arc(cr, 0, 0, 44, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 0, 52, 0, 1, 0.62, 44, 6.2832);
     cairo_fill(cr);
     cairo_restore(cr);
 }
@@ -422,15 +405,7 @@ static void the_elves_in_the_stable(cairo_t* cr, Rng& rng)
     }
     cairo_stroke(cr);
     // The lantern hanging from the beam, and the elves at their evening round.
-    cairo_set_source_rgb(cr, 0.2, 0.14, 0.12);
-    cairo_set_line_width(cr, 3);
-    cairo_move_to(cr, 460, 120);
-    cairo_line_to(cr, 460, 300);
-    cairo_stroke(cr);
-    cairo_rectangle(cr, 436, 300, 48, 70);
-    cairo_fill(cr);
-    glow(cr, 460, 336, 460, CANDLE, 0.32);
-    glow(cr, 460, 336, 24, hex(0xFFE0A0), 0.9);
+    lantern(cr, 460, 120, 300, 460, 24);
     elf(cr, 520, 900, 2.2, hex(0x5A4A6A), RED);
     elf(cr, 940, 900, 2.2, hex(0x4A5A5A), RED);
 }
@@ -483,11 +458,7 @@ static void the_elves_den(cairo_t* cr, Rng& rng)
     Stop floor[] = {{0, hex(0x4A3428), 1}, {1, hex(0x2E2220), 1}};
     fill_vertical(cr, 0, 920, PIC_W, 232, floor, 2);
     cairo_set_source_rgb(cr, 0.55, 0.22, 0.24);
-    cairo_save(cr);
-    cairo_translate(cr, 720, 1010);
-    cairo_scale(cr, 1, 0.2);
-    cairo_arc(cr, 0, 0, 360, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 720, 1010, 0, 1, 0.2, 360, 6.2832);
     cairo_fill(cr);
     double lamps[][2] = {{600, 540}, {880, 480}};
     for (auto& l : lamps) {
@@ -538,11 +509,7 @@ static void pancake_puffs_at_grandmas(cairo_t* cr, Rng& rng)
     cairo_fill(cr);
     glow_ellipse(cr, 1000, 780, 110, 50, hex(0xFF9040), 0.8);
     cairo_set_source_rgb(cr, 0.16, 0.14, 0.18);
-    cairo_save(cr);
-    cairo_translate(cr, 1000, 550);
-    cairo_scale(cr, 1, 0.3);
-    cairo_arc(cr, 0, 0, 150, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 1000, 550, 0, 1, 0.3, 150, 6.2832);
     cairo_fill(cr);
     cairo_set_line_width(cr, 12);
     cairo_move_to(cr, 850, 550);
@@ -564,11 +531,7 @@ static void pancake_puffs_at_grandmas(cairo_t* cr, Rng& rng)
     cairo_rectangle(cr, 646, 856, 24, 160);
     cairo_fill(cr);
     cairo_set_source_rgb(cr, 0.8, 0.82, 0.88);
-    cairo_save(cr);
-    cairo_translate(cr, 380, 815);
-    cairo_scale(cr, 1, 0.25);
-    cairo_arc(cr, 0, 0, 120, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 380, 815, 0, 1, 0.25, 120, 6.2832);
     cairo_fill(cr);
     for (int i = 0; i < 6; i++) {
         cairo_set_source_rgb(cr, 0.78, 0.55, 0.32);

@@ -295,11 +295,7 @@ static void the_elves_workshop(cairo_t* cr, Rng& rng)
     // A rocking horse, a train and a drum.
     Rgb paint = hex(0x9A3A3A);
     cairo_set_source_rgb(cr, paint.r, paint.g, paint.b);
-    cairo_save(cr);
-    cairo_translate(cr, 300, 740);
-    cairo_scale(cr, 1, 0.45);
-    cairo_arc(cr, 0, 0, 80, 0, 6.2832);
-    cairo_restore(cr);
+    scaled_arc(cr, 300, 740, 0, 1, 0.45, 80, 6.2832);
     cairo_fill(cr);
     cairo_arc(cr, 380, 680, 34, 0, 6.2832);
     cairo_fill(cr);
