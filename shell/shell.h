@@ -81,3 +81,8 @@ int start_modes();
 int run_headless_test(int32_t frames, const char* script, const char* out_dir, int32_t start_level);
 // Writes 20 seconds of each of songs 0, 1 and 2 to path as raw samples; the exit code.
 int run_sound_test(const char* path);
+
+// ---- Title screen ----
+
+// Draws one frame of the title screen from frame_counter, the high scores and the language; changes no state.
+void draw_title();

@@ -2,6 +2,7 @@
 // message references and the ring of short formatted strings.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 
 enum { LANGUAGE_COUNT = 32, MESSAGE_COUNT = 118, LANGUAGE_ENGLISH = 5, TEXT_RING_SIZE = 16, TEXT_RING_BYTES = 128 };
 
@@ -72,3 +73,37 @@ struct LanguageFile {
 
 // Parses the text of a language file; 0, or -1 with a message naming the line in error.
 int32_t parse_language_file(const char* text, uint32_t size, LanguageFile* file);
+
+// ---- Translated-text drawing ----
+// Messages are drawn from the current language's text picture; placeholders
+// {1}..{4} take the arguments (plain text in the glyph font, or a message
+// reference drawn as that message). Arguments travel with their count, so a
+// placeholder nobody filled is empty, never a stray read. big: 0 small, else
+// big; align: 1 centred on x, 2 right end at x, anything else left end at x.
+
+// One laid-out piece of a message line.
+struct LayoutItem {
+    int32_t piece;        // rectangle index in the text picture, -1 when no piece
+    const char* text;     // a plain-text argument, else null
+    int32_t message;      // a nested message reference, else -1
+    float width;          // advance in screen pixels before fitting
+};
+enum { LAYOUT_ITEMS = 16, MESSAGE_ARGS = 4 };
+
+// Draws message id with its top at y, shrunk to max_width when wider (no limit when 0 or less); the width drawn.
+int32_t draw_message_v(int32_t id, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour, int32_t max_width,
+                       const char* const* args, int32_t arg_count);
+// draw_message_v with the arguments given in braces, fitted to max_width.
+int32_t draw_message_fit(int32_t id, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour, int32_t max_width,
+                         std::initializer_list<const char*> args = {});
+// draw_message_v with the arguments given in braces, fitted to the screen's 736.
+int32_t draw_message(int32_t id, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour,
+                     std::initializer_list<const char*> args = {});
+// Draws a level or world name: a message reference as that message, anything else in the glyph font.
+void draw_name(const char* name, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour);
+// Lays message id out into at most 16 items; their count, with the total width and the picture scale.
+int32_t layout_message(int32_t id, int32_t big, const char* const* args, int32_t arg_count, LayoutItem items[LAYOUT_ITEMS],
+                       float* total_width, float* scale);
+// Draws the laid-out message from left x (already aligned) at line top y, every size times fit.
+void draw_message_runs(int32_t id, int32_t big, uint32_t colour, const char* const* args, int32_t arg_count, float x, float y,
+                       float fit);

@@ -1,0 +1,4 @@
+// The title screen.
+#include "shell/shell.h"
+
+void draw_title() {}
