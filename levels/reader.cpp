@@ -8,9 +8,8 @@
 
 enum { LINE_PIECE = 511, KEYWORD_MAX = 31, NAME_MAX = 63 };
 
-// The letters of visible items 1..11 and of enemy kinds 0..5 in a grid row.
-static const char item_letters[] = "fgcrebtlnkK";
-static const char enemy_letters[] = "MSFXVB";
+// What a level has until its lines say otherwise.
+enum { DEFAULT_TIME_LIMIT = 60, MIN_TIME_LIMIT = 6, DEFAULT_PORTAL_PERIOD = 8, MIN_PORTAL_PERIOD = 2 };
 
 static int is_space(unsigned char c)
 {
@@ -75,7 +74,7 @@ static void begin_level()
     LevelRecord* level = &level_table[level_count];
     memset(level, 0, sizeof *level);
     level_count++;
-    level->time_limit = 60;
+    level->time_limit = DEFAULT_TIME_LIMIT;
     level->hero_row = -1;
     level->door_row = -1;
     snprintf(level->name, sizeof level->name, "Bane %d", (int)level_count);
@@ -87,25 +86,25 @@ static int apply_row(LevelRecord* level, int row, const char* letters)
     for (int col = 0; col < LEVEL_COLS; col++) {
         unsigned char c = (unsigned char)letters[col];
         const char* found;
-        if (c == '.')
+        if (c == GRID_EMPTY)
             continue;
-        if (c == 'i' || c == 's' || c == '=') {
-            level->cells[row][col] = c == 'i' ? 1 : c == 's' ? 2 : 3;
+        if ((found = strchr(cell_letters + CELL_ICE, c)) != nullptr) {
+            level->cells[row][col] = (uint8_t)(found - cell_letters);
         } else if ((found = strchr(item_letters, c)) != nullptr) {
-            level->items[row][col] = (uint8_t)(found - item_letters + 1);
-        } else if (c == 'T') {
+            level->items[row][col] = (uint8_t)(found - item_letters + ITEM_FISH);
+        } else if (c == GRID_HERO) {
             level->hero_row = row;
             level->hero_col = col;
-        } else if (c == 'D') {
+        } else if (c == GRID_DOOR) {
             level->door_row = row;
             level->door_col = col;
-        } else if (c == 'P') {
+        } else if (c == GRID_PORTAL) {
             if (level->portal_count < MAX_PORTALS) {
                 LevelPortal* portal = &level->portals[level->portal_count++];
                 portal->row = row;
                 portal->col = col;
-                portal->kind = 1;
-                portal->period_s = 8;
+                portal->kind = ENEMY_GHOST;
+                portal->period_s = DEFAULT_PORTAL_PERIOD;
             }
         } else if ((found = strchr(enemy_letters, c)) != nullptr) {
             if (level->enemy_count < MAX_LEVEL_ENEMIES) {
@@ -132,7 +131,7 @@ struct PlaceArgs {
 // Reads "row,col name [period]"; the number of values read before the period.
 static int read_place(const char* p, PlaceArgs* args)
 {
-    args->period = 8;
+    args->period = DEFAULT_PORTAL_PERIOD;
     if (!read_int(p, &p, &args->row))
         return 0;
     if (*p != ',')
@@ -173,7 +172,7 @@ static void set_portal(LevelRecord* level, int row, int col, int kind, int32_t p
         portal->col = col;
     }
     portal->kind = kind;
-    portal->period_s = period < 2 ? 8 : period;
+    portal->period_s = period < MIN_PORTAL_PERIOD ? DEFAULT_PORTAL_PERIOD : period;
 }
 
 static void fill_in_worlds()
@@ -187,7 +186,7 @@ static int has_key(const LevelRecord* level)
 {
     for (int r = 0; r < LEVEL_ROWS; r++)
         for (int c = 0; c < LEVEL_COLS; c++)
-            if ((level->items[r][c] & 0x7f) == 11)
+            if ((level->items[r][c] & ITEM_CODE_MASK) == ITEM_KEY)
                 return 1;
     return 0;
 }
@@ -262,7 +261,7 @@ int parse_levels(const char* text, char* message, int message_size)
         } else if (strcmp(keyword, "tid") == 0) {
             int32_t t = 0;
             read_int(arg, nullptr, &t);
-            level->time_limit = t < 6 ? 60 : t;
+            level->time_limit = t < MIN_TIME_LIMIT ? DEFAULT_TIME_LIMIT : t;
         } else if (strcmp(keyword, "tema") == 0) {
             int32_t t = 0;
             read_int(arg, nullptr, &t);
@@ -275,14 +274,14 @@ int parse_levels(const char* text, char* message, int message_size)
                 return fail(message, message_size, "linje %d: skriv %s række,kolonne navn", line_number, keyword);
             int row = place.row - 1, col = place.col - 1;
             if (keyword[0] == 's') {
-                int code = find_name(item_names, 1, 12, place.name);
+                int code = find_name(item_names, ITEM_FISH, ITEM_KINDS, place.name);
                 if (code < 0)
                     return fail(message, message_size, "linje %d: ukendt ting \"%s\"", line_number, place.name);
-                level->items[row][col] = (uint8_t)(code | 0x80);
-                if (level->cells[row][col] != 2)
-                    level->cells[row][col] = 1;
+                level->items[row][col] = (uint8_t)(code | ITEM_HIDDEN);
+                if (level->cells[row][col] != CELL_STONE)
+                    level->cells[row][col] = CELL_ICE;
             } else {
-                int kind = find_name(enemy_names, 0, 6, place.name);
+                int kind = find_name(enemy_names, ENEMY_SNOWMAN, ENEMY_KINDS, place.name);
                 if (kind < 0)
                     return fail(message, message_size, "linje %d: ukendt fjende \"%s\"", line_number, place.name);
                 set_portal(level, row, col, kind, place.period);

@@ -6,9 +6,6 @@
 #include <cstring>
 #include "levels/levels.h"
 
-// The grid letter of "no cell, no item", items 1..11 and enemy kinds 0..5.
-static const char cell_codes[] = ".fgcrebtlnkKMSFXVB";
-
 // A growing output text; text is null once an allocation has failed.
 struct TextBuffer {
     char* text;
@@ -76,24 +73,25 @@ static void write_level(TextBuffer* out, int index)
         for (int c = 0; c < LEVEL_COLS; c++) {
             int cell = level->cells[r][c];
             int item = level->items[r][c];
-            if (cell >= 1 && cell <= 3)
-                grid[r][c] = "is="[cell - 1];
-            else if (item >= 1 && item <= 11)
-                grid[r][c] = cell_codes[item];
+            if (cell >= CELL_ICE && cell <= CELL_SLIPPERY)
+                grid[r][c] = cell_letters[cell];
+            else if (item >= ITEM_FISH && item <= ITEM_KEY)
+                grid[r][c] = item_letters[item - ITEM_FISH];
             else
-                grid[r][c] = '.';
+                grid[r][c] = GRID_EMPTY;
         }
         grid[r][LEVEL_COLS] = 0;
     }
-    put_letter(grid, level->hero_row, level->hero_col, 'T');
-    put_letter(grid, level->door_row, level->door_col, 'D');
+    put_letter(grid, level->hero_row, level->hero_col, GRID_HERO);
+    put_letter(grid, level->door_row, level->door_col, GRID_DOOR);
     int portals = level->portal_count < MAX_PORTALS ? level->portal_count : MAX_PORTALS;
     for (int i = 0; i < portals; i++)
-        put_letter(grid, level->portals[i].row, level->portals[i].col, 'P');
+        put_letter(grid, level->portals[i].row, level->portals[i].col, GRID_PORTAL);
     int enemies = level->enemy_count < MAX_LEVEL_ENEMIES ? level->enemy_count : MAX_LEVEL_ENEMIES;
     for (int i = 0; i < enemies; i++) {
         int kind = level->enemies[i].kind;
-        put_letter(grid, level->enemies[i].row, level->enemies[i].col, kind >= 0 && kind <= 5 ? cell_codes[12 + kind] : '.');
+        put_letter(grid, level->enemies[i].row, level->enemies[i].col,
+                   kind >= 0 && kind < ENEMY_KINDS ? enemy_letters[kind] : GRID_EMPTY);
     }
     for (int r = 0; r < LEVEL_ROWS; r++)
         append(out, "%s\n", grid[r]);
@@ -101,12 +99,13 @@ static void write_level(TextBuffer* out, int index)
     for (int r = 0; r < LEVEL_ROWS; r++)
         for (int c = 0; c < LEVEL_COLS; c++) {
             int item = level->items[r][c];
-            if ((item & 0x80) && (item & 0x7f) >= 1 && (item & 0x7f) <= 11)
-                append(out, "skjult %d,%d %s\n", r + 1, c + 1, item_names[item & 0x7f]);
+            int code = item & ITEM_CODE_MASK;
+            if ((item & ITEM_HIDDEN) && code >= ITEM_FISH && code <= ITEM_KEY)
+                append(out, "skjult %d,%d %s\n", r + 1, c + 1, item_names[code]);
         }
     for (int i = 0; i < portals; i++) {
         const LevelPortal* portal = &level->portals[i];
-        if (portal->kind >= 0 && portal->kind <= 5)
+        if (portal->kind >= 0 && portal->kind < ENEMY_KINDS)
             append(out, "portal %d,%d %s %d\n", portal->row + 1, portal->col + 1, enemy_names[portal->kind], (int)portal->period_s);
     }
 }

@@ -32,7 +32,7 @@ static void make_block(int row, int col)
     int overlaps = ov > 0.0f && play.hero_y + 6.0f < top + 47.0f && top + 1.0f < play.hero_y + 48.0f;
     if ((row == level.door_row && col == level.door_col)
         || (overlaps && ov > MAX_PUSH_BACK) || enemy_in_cell(row, col)) {
-        play_effect(3);
+        play_effect(EFFECT_BUMP);
         return;
     }
     if (overlaps)
@@ -42,7 +42,7 @@ static void make_block(int row, int col)
     if (play.items[row][col] != ITEM_NONE)
         play.items[row][col] |= ITEM_HIDDEN;
     spawn_particle(PARTICLE_PUFF, left, top);
-    play_effect(1);
+    play_effect(EFFECT_MAKE_ICE);
 }
 
 static void action_key()
@@ -51,7 +51,7 @@ static void action_key()
     int col = (int)((play.hero_x + 24.0f) / 48.0f) + play.facing;
     int row = (int)((play.hero_y + 24.0f) / 48.0f) + (int)play.crouching;
     if (row < 0 || row >= LEVEL_ROWS || col < 0 || col >= LEVEL_COLS) {
-        play_effect(3);
+        play_effect(EFFECT_BUMP);
         return;
     }
     float left = 48.0f * (float)col, top = 48.0f * (float)row;
@@ -64,10 +64,10 @@ static void action_key()
         play.cracks[row][col] = 0;
         play.items[row][col] &= (uint8_t)~ITEM_HIDDEN;
         spawn_particle(PARTICLE_SHARDS, left, top);
-        play_effect(2);
+        play_effect(EFFECT_SHATTER);
         break;
     default:
-        play_effect(3);
+        play_effect(EFFECT_BUMP);
         spawn_particle(PARTICLE_PUFF, left, top);
         break;
     }
@@ -84,7 +84,7 @@ static void throw_snowball()
         s.vx = SNOWBALL_SPEED * (float)play.facing;
         s.age = 0;
         play.snowballs_left -= 1;
-        play_effect(9);
+        play_effect(EFFECT_THROW);
         play.action_cooldown = THROW_COOLDOWN;
         return;
     }

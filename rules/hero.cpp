@@ -133,7 +133,7 @@ static void jump(const InputFrame& input)
         if (play.jump_delay == 0) {
             play.hero_vy = JUMP_SPEED;
             play.on_ground = 0;
-            play_effect(0);
+            play_effect(EFFECT_JUMP);
         }
     }
 }
@@ -152,18 +152,18 @@ static void head_bump(int r, int c0, int c1)
         col = c1;
 
     if (!in_grid(r, col) || play.cells[r][col] != CELL_ICE) {
-        play_effect(3);
+        play_effect(EFFECT_BUMP);
     } else {
         play.cracks[r][col] += 1;
         if (play.cracks[r][col] < 2) {
-            play_effect(4);
+            play_effect(EFFECT_CRACK);
             spawn_particle(PARTICLE_PUFF, 48.0f * (float)col, 48.0f * (float)r + 20.0f);
         } else {
             play.cells[r][col] = CELL_EMPTY;
             play.cracks[r][col] = 0;
             play.items[r][col] &= (uint8_t)~ITEM_HIDDEN;
             spawn_particle(PARTICLE_SHARDS, 48.0f * (float)col, 48.0f * (float)r);
-            play_effect(2);
+            play_effect(EFFECT_SHATTER);
         }
     }
     play.hero_y = 48.0f * (float)r + 42.0f;

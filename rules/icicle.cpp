@@ -25,7 +25,7 @@ void icicle_step(Enemy& e)
         if (icicle_sees_hero(e)) {
             e.mode = 1;
             e.mode_timer = 30;
-            play_effect(4);
+            play_effect(EFFECT_CRACK);
         }
     } else if (e.mode == 1) {
         e.mode_timer -= 1;
@@ -39,7 +39,7 @@ void icicle_step(Enemy& e)
         if (rect_hits_solid(e.x + 14.0f, e.y + 40.0f, e.x + 34.0f, e.y + 46.0f)) {
             e.active = 0;
             spawn_particle(PARTICLE_SHARDS, e.x, e.y);
-            play_effect(2);
+            play_effect(EFFECT_SHATTER);
         }
     }
 }

@@ -4,7 +4,7 @@
 #include "rules/local.h"
 #include "sound/sound.h"
 
-const int32_t item_points[12] = { 0, 200, 1000, 500, 2000, 5000, 100, 200, 0, 300, 1000, 1000 };
+const int32_t item_points[ITEM_KINDS] = { 0, 200, 1000, 500, 2000, 5000, 100, 200, 0, 300, 1000, 1000 };
 
 static const int32_t FREEZE_TICKS = 360;
 
@@ -14,26 +14,26 @@ static void take_item(int row, int col)
     float left = 48.0f * (float)col, top = 48.0f * (float)row;
     play.items[row][col] = ITEM_NONE;
     spawn_particle(PARTICLE_PUFF, left, top);
-    int effect = 5;
+    int effect = EFFECT_PICK_UP;
     switch (code) {
     case ITEM_SNOWBALLS:
         play.snowballs_left += 3;
         break;
     case ITEM_HOURGLASS:
         play.bonus = (play.bonus < 5000 ? play.bonus : 5000) + 5000;
-        effect = 12;
+        effect = EFFECT_TIME;
         break;
     case ITEM_LIFE:
         play.lives += 1;
-        effect = 11;
+        effect = EFFECT_EXTRA_LIFE;
         break;
     case ITEM_SNOWFLAKE:
         play.freeze_ticks = FREEZE_TICKS;
-        effect = 12;
+        effect = EFFECT_TIME;
         break;
     case ITEM_KEY:
         play.has_key = 1;
-        effect = 6;
+        effect = EFFECT_KEY;
         break;
     default:
         break;
@@ -41,7 +41,7 @@ static void take_item(int row, int col)
     play_effect(effect);
     if (code == ITEM_LIFE)
         return;
-    int points = code < 12 ? item_points[code] : 0;
+    int points = code < ITEM_KINDS ? item_points[code] : 0;
     add_score(points);
     spawn_popup(left, top, points);
 }
@@ -67,8 +67,8 @@ int take_items()
         && fabsf((y + 24.0f) - (48.0f * (float)level.door_row + 24.0f)) < 10.0f) {
         play.state = STATE_LEVEL_DONE;
         play.tick = 0;
-        play_effect(7);
-        play_music(-1);
+        play_effect(EFFECT_DOOR);
+        play_music(SONG_NONE);
         return 1;
     }
     return 0;

@@ -3,11 +3,11 @@
 #pragma once
 #include "rules/rules.h"
 
-// Points for taking an item, by item code 0..11.
-extern const int32_t item_points[12];
+// Points for taking an item, by item code.
+extern const int32_t item_points[ITEM_KINDS];
 
-// Points for killing an enemy with a snowball, by kind 0..5.
-extern const int32_t enemy_points[6];
+// Points for killing an enemy with a snowball, by enemy kind.
+extern const int32_t enemy_points[ENEMY_KINDS];
 
 // The level being played.
 const LevelRecord& current_level();

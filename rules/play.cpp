@@ -111,8 +111,8 @@ static int level_song()
         if (strcmp(level_table[j].world, level_table[j - 1].world) != 0)
             changes++;
     if (changes == 0)
-        return 1 + play.level % 2;
-    return changes == 1 ? 4 : 5;
+        return SONG_FIRST_WORLD_EVEN + play.level % 2;
+    return changes == 1 ? SONG_SECOND_WORLD : SONG_LATER_WORLDS;
 }
 
 void add_score(int points)
@@ -125,7 +125,7 @@ void add_score(int points)
         int32_t t = 20000 + 30000 * k;
         if (old < t && t <= play.score) {
             play.lives += 1;
-            play_effect(11);
+            play_effect(EFFECT_EXTRA_LIFE);
         }
     }
 }
@@ -136,8 +136,8 @@ void kill_hero()
         return;
     play.state = STATE_DYING;
     play.tick = 0;
-    play_effect(8);
-    play_music(-1);
+    play_effect(EFFECT_DEATH);
+    play_music(SONG_NONE);
 }
 
 int count_down_bonus()
@@ -149,7 +149,7 @@ int count_down_bonus()
         play.bonus -= 10;
     }
     if (play.bonus >= 1 && play.bonus <= 1000 && play.tick % 60 == 0)
-        play_effect(12);
+        play_effect(EFFECT_TIME);
     if (play.bonus <= 0) {
         play.bonus = 0;
         kill_hero();
@@ -183,7 +183,7 @@ static void level_done_tick(int32_t before)
         play.bonus -= amount;
         add_score(amount);
         if (play.tick % 3 == 0)
-            play_effect(14);
+            play_effect(EFFECT_BONUS);
     }
     if (play.tick >= 151 && play.bonus <= 0) {
         if (play.level + 1 < level_count) {
@@ -191,7 +191,7 @@ static void level_done_tick(int32_t before)
         } else {
             play.state = STATE_ALL_DONE;
             play.tick = 0;
-            play_music(3);
+            play_music(SONG_ALL_DONE);
         }
     }
 }
@@ -222,7 +222,7 @@ void game_step(const InputFrame& input)
             } else {
                 play.state = STATE_GAME_OVER;
                 play.tick = 0;
-                play_music(-1);
+                play_music(SONG_NONE);
             }
         }
         break;

@@ -45,7 +45,7 @@ static void portal_spawn(const LevelPortal& p)
         e.vx = (float)e.dir;
         e.vy = 1.0f;
         e.fade_in = PORTAL_FADE_IN;
-        play_effect(13);
+        play_effect(EFFECT_THREAT);
         spawn_particle(PARTICLE_PUFF, e.x, e.y);
         return;
     }

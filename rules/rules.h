@@ -13,28 +13,12 @@ enum {
     STATE_LEVEL_DONE = 3, STATE_GAME_OVER = 4, STATE_ALL_DONE = 5,
 };
 
-// Cell codes; every non-zero cell is solid.
-enum { CELL_EMPTY = 0, CELL_ICE = 1, CELL_STONE = 2, CELL_SLIPPERY = 3 };
-
-// Item codes (bit 7 of an item byte: hidden inside an ice block).
-enum {
-    ITEM_NONE = 0, ITEM_FISH = 1, ITEM_GOLDFISH = 2, ITEM_CRYSTAL = 3, ITEM_RUBY = 4,
-    ITEM_EMERALD = 5, ITEM_SNOWBALLS = 6, ITEM_HOURGLASS = 7, ITEM_LIFE = 8,
-    ITEM_SNOWFLAKE = 9, ITEM_BELL = 10, ITEM_KEY = 11, ITEM_HIDDEN = 0x80,
-};
-
-// Enemy kinds.
-enum {
-    ENEMY_SNOWMAN = 0, ENEMY_GHOST = 1, ENEMY_BAT = 2,
-    ENEMY_SPARK = 3, ENEMY_ICICLE = 4, ENEMY_POLAR_BEAR = 5,
-};
-
 // Particle kinds.
 enum { PARTICLE_PUFF = 0, PARTICLE_SHARDS = 1 };
 
 struct Enemy {
     uint32_t active;     // 1 while the slot holds an enemy
-    int32_t kind;        // enemy kind 0..5
+    int32_t kind;        // enemy kind
     float x;             // top-left of the 48 x 48 box, play-area pixels
     float y;
     float vx;            // horizontal velocity value (its use depends on the kind)
@@ -121,7 +105,7 @@ struct InputFrame {
 // The one record of play.
 extern PlayState play;
 
-// Clears the play state, gives three lives and starts the level (state 4 at once when the table is empty).
+// Clears the play state, gives three lives and starts the level (STATE_GAME_OVER at once when the table is empty).
 void new_game(int level);
 
 // Loads a level of the table into the play state and enters the level intro.
@@ -136,7 +120,7 @@ void game_step(const InputFrame& input);
 // Adds points to the score, with an extra life at each of 20000 + 30000k (k = 0..32) crossed.
 void add_score(int points);
 
-// Ends the hero's life when playing: state 2, effect 8, music stopped.
+// Ends the hero's life when playing: STATE_DYING, EFFECT_DEATH, music stopped.
 void kill_hero();
 
 // Starts a particle of a kind at a position in the first free slot; nothing when all are busy.

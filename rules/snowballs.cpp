@@ -3,7 +3,7 @@
 #include "rules/local.h"
 #include "sound/sound.h"
 
-const int32_t enemy_points[6] = { 300, 500, 700, 1000, 400, 800 };
+const int32_t enemy_points[ENEMY_KINDS] = { 300, 500, 700, 1000, 400, 800 };
 
 // How near a ball and an enemy must be on both axes for a hit.
 static const float HIT_REACH = 34.0f;
@@ -31,8 +31,8 @@ static void fly(Snowball& s)
         e.active = 0;
         s.active = 0;
         spawn_particle(PARTICLE_PUFF, e.x, e.y);
-        play_effect(10);
-        int points = e.kind >= 0 && e.kind < 6 ? enemy_points[e.kind] : 0;
+        play_effect(EFFECT_KILL);
+        int points = e.kind >= 0 && e.kind < ENEMY_KINDS ? enemy_points[e.kind] : 0;
         add_score(points);
         spawn_popup(e.x, e.y, points);
         return;

@@ -69,7 +69,7 @@ void bear_step(Enemy& e, float f)
 {
     if (e.mode == 0 && bear_sees_hero(e)) {
         e.mode = 1;
-        play_effect(13);
+        play_effect(EFFECT_THREAT);
     }
     if (e.mode == 1) {
         if (walker_step(e, 3.2f * (0.8f + 0.2f * f)))

@@ -85,5 +85,5 @@ void finish_name_entry()
     app_mode = 0;
     frame_counter = 420;
     if (music_on)
-        play_music(0);
+        play_music(SONG_TITLE);
 }

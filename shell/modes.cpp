@@ -61,7 +61,7 @@ static int run_game()
     SDL_RenderSetLogicalSize(game_renderer, 768, 672);
     load_textures(game_renderer);
     audio_open();
-    play_music(0);
+    play_music(SONG_TITLE);
     SDL_GameController* controller = open_first_controller();
 
     if (controller)

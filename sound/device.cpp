@@ -23,7 +23,7 @@ void audio_open()
 {
     SDL_AudioSpec want{};
     SDL_AudioSpec have{};
-    want.freq = 48000;
+    want.freq = SAMPLE_RATE;
     want.format = AUDIO_S16LSB;
     want.channels = 1;
     want.samples = 1024;

@@ -12,7 +12,7 @@ void load_segment(Voice* voice)
     osc->duty = s->duty;
     osc->amp_start = s->volume;
     osc->amp_end = s->volume * 0.7f;
-    int32_t length = (int32_t)((s->ms * 48000.0f) / 1000.0f);
+    int32_t length = (int32_t)((s->ms * (float)SAMPLE_RATE) / 1000.0f);
     osc->length = length;
     voice->segment_left = length;
     osc->pos = 0;

@@ -13,7 +13,7 @@ void play_music(int n)
 {
     lock_audio();
     if ((unsigned)n >= SONG_COUNT) {
-        current_song = -1;
+        current_song = SONG_NONE;
         unlock_audio();
         return;
     }
@@ -23,7 +23,7 @@ void play_music(int n)
     }
     prepare_vibrato();
     current_song = n;
-    samples_per_step = (2880000.0 / songs[n].tempo) * 0.25;
+    samples_per_step = (60.0 * (double)SAMPLE_RATE / songs[n].tempo) * 0.25;
     std::memset(music_voices, 0, sizeof music_voices);
     for (int i = 0; i < MUSIC_VOICES; i++) {
         const char* notes = songs[n].tracks[i].notes;

@@ -4,6 +4,37 @@
 
 enum { SAMPLE_RATE = 48000, MUSIC_VOICES = 4, EFFECT_VOICES = 4, EFFECT_COUNT = 16, SONG_COUNT = 6 };
 
+// Sound effects, by what they sound for.
+enum {
+    EFFECT_JUMP = 0,         // the hero takes off
+    EFFECT_MAKE_ICE = 1,     // an ice block is made
+    EFFECT_SHATTER = 2,      // an ice block or a falling icicle breaks
+    EFFECT_BUMP = 3,         // the hero's head or action meets something it cannot change
+    EFFECT_CRACK = 4,        // an ice block cracks; an icicle starts shaking
+    EFFECT_PICK_UP = 5,      // an item is taken
+    EFFECT_KEY = 6,          // the key is taken
+    EFFECT_DOOR = 7,         // the hero goes through the door
+    EFFECT_DEATH = 8,        // the hero dies
+    EFFECT_THROW = 9,        // a snowball is thrown
+    EFFECT_KILL = 10,        // a snowball kills an enemy
+    EFFECT_EXTRA_LIFE = 11,  // a life is won
+    EFFECT_TIME = 12,        // time runs short; the hourglass or the snowflake is taken
+    EFFECT_THREAT = 13,      // a portal sends an enemy; a polar bear charges
+    EFFECT_BONUS = 14,       // the bonus counts over into the score
+    EFFECT_MENU = 15,        // a menu action
+};
+
+// Songs, by where they play; SONG_NONE stops the music.
+enum {
+    SONG_NONE = -1,
+    SONG_TITLE = 0,         // the title screen
+    SONG_FIRST_WORLD_EVEN = 1,  // the first world's levels at even indexes of the table
+    SONG_FIRST_WORLD_ODD = 2,   // and at odd ones
+    SONG_ALL_DONE = 3,      // the fanfare after the last level
+    SONG_SECOND_WORLD = 4,  // the levels of the second world
+    SONG_LATER_WORLDS = 5,  // the levels of every world after it
+};
+
 // One tone generator; phase and the noise fields run on from tone to tone.
 struct Oscillator {
     uint32_t active;      // 1 while the tone sounds
@@ -71,16 +102,16 @@ extern const int32_t note_semitones[7];  // by note letter from 'a'
 // The synthesiser state; the main thread changes it only under the device lock.
 extern Voice music_voices[MUSIC_VOICES];
 extern Voice effect_voices[EFFECT_VOICES];
-extern int32_t current_song;       // -1 = no music
+extern int32_t current_song;       // SONG_NONE = no music
 extern double samples_per_step;    // one sixteenth note of the current song
 extern float music_volume;
 extern float effect_volume;
 extern uint32_t audio_device;      // the open SDL audio device, 0 = none
 
-// Starts sound effect n (0..15; any other number is ignored).
+// Starts sound effect n (an EFFECT_ code; any other number is ignored).
 void play_effect(int n);
 
-// Selects song n (0..5); any other number stops the music.
+// Selects song n (a SONG_ code); any other number stops the music.
 void play_music(int n);
 
 // Sets the music and effect gains in percent.

@@ -5,7 +5,7 @@
 
 Voice music_voices[MUSIC_VOICES];
 Voice effect_voices[EFFECT_VOICES];
-int32_t current_song = -1;
+int32_t current_song = SONG_NONE;
 double samples_per_step;
 float music_volume = 0.8f;
 float effect_volume = 1.0f;
@@ -21,7 +21,7 @@ static bool vibrato_table_ready;
 
 static float vibrato_factor(int32_t pos, float depth)
 {
-    float x = (float)(2 * pos) * 3.14159f * 5.5f / 48000.0f;
+    float x = (float)(2 * pos) * 3.14159f * 5.5f / (float)SAMPLE_RATE;
     return exp2f(sinf(x) * depth / 12.0f);
 }
 
@@ -53,9 +53,9 @@ static SteadyTone steady_tone(const Oscillator& o)
     float t = (float)o.pos / (float)o.length;
     s.f = (float)(o.f_start + (double)t * (o.f_end - o.f_start));
     if (o.wave == 2)
-        s.hold = (int32_t)(48000.0f / (s.f + 1.0f));
+        s.hold = (int32_t)((float)SAMPLE_RATE / (s.f + 1.0f));
     else
-        s.step = (double)(s.f / 48000.0f);
+        s.step = (double)(s.f / (float)SAMPLE_RATE);
     return s;
 }
 
@@ -90,7 +90,7 @@ static inline float tone_step(Oscillator& o, const SteadyTone& steady)
     float w;
     if (o.wave == 2) {
         o.noise_hold++;
-        int32_t h = STEADY ? steady.hold : (int32_t)(48000.0f / (f + 1.0f));
+        int32_t h = STEADY ? steady.hold : (int32_t)((float)SAMPLE_RATE / (f + 1.0f));
         if (o.noise_hold >= h) {
             o.noise_hold = 0;
             o.noise_seed = o.noise_seed * 1103515245u + 12345u;
@@ -98,7 +98,7 @@ static inline float tone_step(Oscillator& o, const SteadyTone& steady)
         }
         w = o.noise_value;
     } else {
-        o.phase = o.phase + (STEADY ? steady.step : (double)(f / 48000.0f));
+        o.phase = o.phase + (STEADY ? steady.step : (double)(f / (float)SAMPLE_RATE));
         // phase - floor(phase), without the call while the phase is in 0..2.
         if (o.phase >= 1.0 && o.phase < 2.0)
             o.phase = o.phase - 1.0;
@@ -220,7 +220,7 @@ void sound_reset()
     lock_audio();
     std::memset(music_voices, 0, sizeof music_voices);
     std::memset(effect_voices, 0, sizeof effect_voices);
-    current_song = -1;
+    current_song = SONG_NONE;
     samples_per_step = 0.0;
     music_volume = 0.8f;
     effect_volume = 1.0f;
