@@ -208,7 +208,7 @@ static int32_t hero_sprite(int32_t t)
         return 17 + (t / 6) % 8;
     if (play.state == STATE_LEVEL_DONE)
         return 25 + (t / 8) % 4;
-    if (play.action_cooldown >= 9)
+    if (play.action_cooldown >= ACTION_THRUST_COOLDOWN)
         return 15;
     if (play.action_cooldown >= 3)
         return 16;

@@ -3,8 +3,6 @@
 #include "rules/local.h"
 #include "sound/sound.h"
 
-static const int32_t ACTION_COOLDOWN = 14;
-static const int32_t THROW_COOLDOWN = 8;
 static const float SNOWBALL_SPEED = 7.0f;
 // Deeper than this in the target column, the hero is in the way of a new block.
 static const float MAX_PUSH_BACK = 20.0f;
@@ -12,12 +10,12 @@ static const float MAX_PUSH_BACK = 20.0f;
 // 1 when an active enemy's box reaches into the cell's square.
 static int enemy_in_cell(int row, int col)
 {
-    float left = 48.0f * (float)col, top = 48.0f * (float)row;
+    float left = CELL_SIZE * (float)col, top = CELL_SIZE * (float)row;
     for (const Enemy& e : play.enemies) {
         if (!e.active)
             continue;
-        if (e.x + 40.0f > left && e.x + 8.0f < left + 48.0f
-            && e.y + 44.0f > top && e.y + 6.0f < top + 48.0f)
+        if (e.x + 40.0f > left && e.x + 8.0f < left + CELL_SIZE
+            && e.y + 44.0f > top && e.y + 6.0f < top + CELL_SIZE)
             return 1;
     }
     return 0;
@@ -25,11 +23,12 @@ static int enemy_in_cell(int row, int col)
 
 static void make_block(int row, int col)
 {
-    float left = 48.0f * (float)col, top = 48.0f * (float)row;
+    float left = CELL_SIZE * (float)col, top = CELL_SIZE * (float)row;
     const LevelRecord& level = current_level();
-    float ov = play.facing > 0 ? (play.hero_x + 38.0f) - left
-                               : (left + 48.0f) - (play.hero_x + 10.0f);
-    int overlaps = ov > 0.0f && play.hero_y + 6.0f < top + 47.0f && top + 1.0f < play.hero_y + 48.0f;
+    float ov = play.facing > 0 ? (play.hero_x + HERO_BOX_RIGHT) - left
+                               : (left + CELL_SIZE) - (play.hero_x + HERO_BOX_LEFT);
+    int overlaps = ov > 0.0f && play.hero_y + HERO_BOX_TOP < top + (CELL_SIZE - 1.0f)
+                   && top + 1.0f < play.hero_y + HERO_BOX_BOTTOM;
     if ((row == level.door_row && col == level.door_col)
         || (overlaps && ov > MAX_PUSH_BACK) || enemy_in_cell(row, col)) {
         play_effect(EFFECT_BUMP);
@@ -48,13 +47,13 @@ static void make_block(int row, int col)
 static void action_key()
 {
     play.action_cooldown = ACTION_COOLDOWN;
-    int col = (int)((play.hero_x + 24.0f) / 48.0f) + play.facing;
-    int row = (int)((play.hero_y + 24.0f) / 48.0f) + (int)play.crouching;
+    int col = (int)((play.hero_x + 24.0f) / CELL_SIZE) + play.facing;
+    int row = (int)((play.hero_y + 24.0f) / CELL_SIZE) + (int)play.crouching;
     if (row < 0 || row >= LEVEL_ROWS || col < 0 || col >= LEVEL_COLS) {
         play_effect(EFFECT_BUMP);
         return;
     }
-    float left = 48.0f * (float)col, top = 48.0f * (float)row;
+    float left = CELL_SIZE * (float)col, top = CELL_SIZE * (float)row;
     switch (play.cells[row][col]) {
     case CELL_EMPTY:
         make_block(row, col);

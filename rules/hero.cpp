@@ -37,7 +37,7 @@ int cell_open(int row, int col)
 // that far-away or non-finite coordinates stay cheap and defined.
 static int cell_index(float v, int size)
 {
-    float c = floorf(v / 48.0f);
+    float c = floorf(v / CELL_SIZE);
     if (!(c >= -1.0f))
         return -1;
     if (c > (float)size)
@@ -60,7 +60,7 @@ static void walk(const InputFrame& input)
 {
     int may_walk = 1;
     if (play.action_cooldown > 0) {
-        may_walk = play.action_cooldown < 9;
+        may_walk = play.action_cooldown < ACTION_THRUST_COOLDOWN;
         play.action_cooldown -= 1;
     }
     int dir = (input.right ? 1 : 0) - (input.left ? 1 : 0);
@@ -73,9 +73,9 @@ static void walk(const InputFrame& input)
 
     float x = play.hero_x, y = play.hero_y;
     if (play.on_ground) {
-        int row = (int)floorf((y + 49.0f) / 48.0f);
-        int c0 = (int)floorf((x + 10.0f) / 48.0f);
-        int c1 = (int)floorf((x + 38.0f - 0.01f) / 48.0f);
+        int row = (int)floorf((y + (HERO_BOX_BOTTOM + 1.0f)) / CELL_SIZE);
+        int c0 = (int)floorf((x + HERO_BOX_LEFT) / CELL_SIZE);
+        int c1 = (int)floorf((x + HERO_BOX_RIGHT - 0.01f) / CELL_SIZE);
         int slippery = 0;
         for (int c = c0; c <= c1; c++)
             if (in_grid(row, c) && play.cells[row][c] == CELL_SLIPPERY)
@@ -106,12 +106,12 @@ static void walk(const InputFrame& input)
     }
     float v = play.hero_vx;
     float nx = x + v;
-    if (!rect_hits_solid(nx + 10.0f, y + 6.0f, nx + 38.0f, y + 48.0f)) {
+    if (!rect_hits_solid(nx + HERO_BOX_LEFT, y + HERO_BOX_TOP, nx + HERO_BOX_RIGHT, y + HERO_BOX_BOTTOM)) {
         play.hero_x = nx;
     } else {
-        float sx = v > 0.0f ? floorf((nx + 38.0f) / 48.0f) * 48.0f - 38.0f
-                            : ceilf((nx + 10.0f) / 48.0f) * 48.0f - 10.0f;
-        if (!rect_hits_solid(sx + 10.0f, y + 6.0f, sx + 38.0f, y + 48.0f))
+        float sx = v > 0.0f ? floorf((nx + HERO_BOX_RIGHT) / CELL_SIZE) * CELL_SIZE - HERO_BOX_RIGHT
+                            : ceilf((nx + HERO_BOX_LEFT) / CELL_SIZE) * CELL_SIZE - HERO_BOX_LEFT;
+        if (!rect_hits_solid(sx + HERO_BOX_LEFT, y + HERO_BOX_TOP, sx + HERO_BOX_RIGHT, y + HERO_BOX_BOTTOM))
             play.hero_x = sx;
         play.hero_vx = 0.0f;
     }
@@ -142,7 +142,7 @@ static void jump(const InputFrame& input)
 static void head_bump(int r, int c0, int c1)
 {
     float x = play.hero_x;
-    int cc = (int)floorf((x + 24.0f) / 48.0f);
+    int cc = (int)floorf((x + CELL_SIZE / 2.0f) / CELL_SIZE);
     int col;
     if (in_grid(r, cc) && play.cells[r][cc] != CELL_EMPTY)
         col = cc;
@@ -157,16 +157,16 @@ static void head_bump(int r, int c0, int c1)
         play.cracks[r][col] += 1;
         if (play.cracks[r][col] < 2) {
             play_effect(EFFECT_CRACK);
-            spawn_particle(PARTICLE_PUFF, 48.0f * (float)col, 48.0f * (float)r + 20.0f);
+            spawn_particle(PARTICLE_PUFF, CELL_SIZE * (float)col, CELL_SIZE * (float)r + 20.0f);
         } else {
             play.cells[r][col] = CELL_EMPTY;
             play.cracks[r][col] = 0;
             play.items[r][col] &= (uint8_t)~ITEM_HIDDEN;
-            spawn_particle(PARTICLE_SHARDS, 48.0f * (float)col, 48.0f * (float)r);
+            spawn_particle(PARTICLE_SHARDS, CELL_SIZE * (float)col, CELL_SIZE * (float)r);
             play_effect(EFFECT_SHATTER);
         }
     }
-    play.hero_y = 48.0f * (float)r + 42.0f;
+    play.hero_y = CELL_SIZE * (float)r + (CELL_SIZE - HERO_BOX_TOP);
     play.hero_vy = BUMP_SPEED;
 }
 
@@ -178,13 +178,13 @@ static int corner_correction(int r, int c0, int c1)
     int left = cell_solid(r, c0), right = cell_solid(r, c1);
     if (left == right)
         return 0;
-    float centre = play.hero_x + 24.0f;
-    if (right && centre - 48.0f * (float)c1 < CORNER_MARGIN) {
-        play.hero_x = 48.0f * (float)c1 - 38.0f;
+    float centre = play.hero_x + CELL_SIZE / 2.0f;
+    if (right && centre - CELL_SIZE * (float)c1 < CORNER_MARGIN) {
+        play.hero_x = CELL_SIZE * (float)c1 - HERO_BOX_RIGHT;
         return 1;
     }
-    if (left && 48.0f * (float)(c0 + 1) - centre < CORNER_MARGIN) {
-        play.hero_x = 48.0f * (float)c0 + 38.0f;
+    if (left && CELL_SIZE * (float)(c0 + 1) - centre < CORNER_MARGIN) {
+        play.hero_x = CELL_SIZE * (float)c0 + (CELL_SIZE - HERO_BOX_LEFT);
         return 1;
     }
     return 0;
@@ -193,7 +193,7 @@ static int corner_correction(int r, int c0, int c1)
 static void support_test()
 {
     float x = play.hero_x, y = play.hero_y;
-    if (!rect_hits_solid(x + 10.0f, y + 48.0f, x + 38.0f, y + 49.0f)) {
+    if (!rect_hits_solid(x + HERO_BOX_LEFT, y + HERO_BOX_BOTTOM, x + HERO_BOX_RIGHT, y + (HERO_BOX_BOTTOM + 1.0f))) {
         play.on_ground = 0;
         play.hero_vy = 0.0f;
     }
@@ -209,10 +209,10 @@ static void fall()
     float x = play.hero_x;
     float ny = play.hero_y + play.hero_vy;
     if (play.hero_vy < 0.0f) {
-        if (rect_hits_solid(x + 10.0f, ny + 6.0f, x + 38.0f, ny + 7.0f)) {
-            int r = (int)floorf((ny + 6.0f) / 48.0f);
-            int c0 = (int)floorf((x + 10.0f) / 48.0f);
-            int c1 = (int)floorf((x + 38.0f - 0.01f) / 48.0f);
+        if (rect_hits_solid(x + HERO_BOX_LEFT, ny + HERO_BOX_TOP, x + HERO_BOX_RIGHT, ny + (HERO_BOX_TOP + 1.0f))) {
+            int r = (int)floorf((ny + HERO_BOX_TOP) / CELL_SIZE);
+            int c0 = (int)floorf((x + HERO_BOX_LEFT) / CELL_SIZE);
+            int c1 = (int)floorf((x + HERO_BOX_RIGHT - 0.01f) / CELL_SIZE);
             if (!corner_correction(r, c0, c1)) {
                 head_bump(r, c0, c1);
                 return;
@@ -221,8 +221,8 @@ static void fall()
         play.hero_y = ny;
         play.on_ground = 0;
     } else if (play.hero_vy > 0.0f
-               && rect_hits_solid(x + 10.0f, ny + 47.0f, x + 38.0f, ny + 48.0f)) {
-        play.hero_y = floorf((ny + 48.0f) / 48.0f) * 48.0f - 48.0f;
+               && rect_hits_solid(x + HERO_BOX_LEFT, ny + (HERO_BOX_BOTTOM - 1.0f), x + HERO_BOX_RIGHT, ny + HERO_BOX_BOTTOM)) {
+        play.hero_y = floorf((ny + HERO_BOX_BOTTOM) / CELL_SIZE) * CELL_SIZE - HERO_BOX_BOTTOM;
         play.hero_vy = 0.0f;
         play.on_ground = 1;
         support_test();

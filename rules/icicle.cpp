@@ -10,9 +10,9 @@ static int icicle_sees_hero(const Enemy& e)
     float hx = play.hero_x, hy = play.hero_y;
     if (fabsf((hx + 24.0f) - (e.x + 24.0f)) >= 26.0f || !(hy > e.y))
         return 0;
-    int ir = (int)((e.y + 24.0f) / 48.0f);
-    int hr = (int)((hy + 24.0f) / 48.0f);
-    int ic = (int)((e.x + 24.0f) / 48.0f);
+    int ir = (int)((e.y + 24.0f) / CELL_SIZE);
+    int hr = (int)((hy + 24.0f) / CELL_SIZE);
+    int ic = (int)((e.x + 24.0f) / CELL_SIZE);
     for (int r = ir + 1; r < hr; r++)
         if (!cell_open(r, ic))
             return 0;

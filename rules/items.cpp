@@ -11,7 +11,7 @@ static const int32_t FREEZE_TICKS = 360;
 static void take_item(int row, int col)
 {
     int code = play.items[row][col];
-    float left = 48.0f * (float)col, top = 48.0f * (float)row;
+    float left = CELL_SIZE * (float)col, top = CELL_SIZE * (float)row;
     play.items[row][col] = ITEM_NONE;
     spawn_particle(PARTICLE_PUFF, left, top);
     int effect = EFFECT_PICK_UP;
@@ -49,8 +49,8 @@ static void take_item(int row, int col)
 int take_items()
 {
     float x = play.hero_x, y = play.hero_y;
-    int r0 = (int)floorf((y + 6.0f) / 48.0f), r1 = (int)floorf((y + 47.0f) / 48.0f);
-    int c0 = (int)floorf((x + 10.0f) / 48.0f), c1 = (int)floorf((x + 37.0f) / 48.0f);
+    int r0 = (int)floorf((y + HERO_BOX_TOP) / CELL_SIZE), r1 = (int)floorf((y + (HERO_BOX_BOTTOM - 1.0f)) / CELL_SIZE);
+    int c0 = (int)floorf((x + HERO_BOX_LEFT) / CELL_SIZE), c1 = (int)floorf((x + (HERO_BOX_RIGHT - 1.0f)) / CELL_SIZE);
     for (int r = r0; r <= r1; r++) {
         for (int c = c0; c <= c1; c++) {
             if (r < 0 || r >= LEVEL_ROWS || c < 0 || c >= LEVEL_COLS)
@@ -63,8 +63,8 @@ int take_items()
 
     const LevelRecord& level = current_level();
     if (play.has_key && play.on_ground
-        && fabsf((x + 24.0f) - (48.0f * (float)level.door_col + 24.0f)) < 14.0f
-        && fabsf((y + 24.0f) - (48.0f * (float)level.door_row + 24.0f)) < 10.0f) {
+        && fabsf((x + 24.0f) - (CELL_SIZE * (float)level.door_col + 24.0f)) < 14.0f
+        && fabsf((y + 24.0f) - (CELL_SIZE * (float)level.door_row + 24.0f)) < 10.0f) {
         play.state = STATE_LEVEL_DONE;
         play.tick = 0;
         play_effect(EFFECT_DOOR);

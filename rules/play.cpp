@@ -39,8 +39,8 @@ void start_level(int level)
     memset(play.cracks, 0, sizeof play.cracks);
     play.has_key = 0;
 
-    play.hero_x = 48.0f * (float)r.hero_col;
-    play.hero_y = 48.0f * (float)r.hero_row;
+    play.hero_x = CELL_SIZE * (float)r.hero_col;
+    play.hero_y = CELL_SIZE * (float)r.hero_row;
     play.hero_vy = 0.0f;
     play.hero_vx = 0.0f;
     play.facing = 1;
@@ -63,8 +63,8 @@ void start_level(int level)
         Enemy& e = play.enemies[i];
         e.active = 1;
         e.kind = r.enemies[i].kind;
-        e.x = 48.0f * (float)r.enemies[i].col;
-        e.y = 48.0f * (float)r.enemies[i].row;
+        e.x = CELL_SIZE * (float)r.enemies[i].col;
+        e.y = CELL_SIZE * (float)r.enemies[i].row;
         e.dir = (i % 2) ? 1 : -1;
         e.vx = (float)e.dir;
         e.vy = (i % 4) < 2 ? -1.0f : 1.0f;

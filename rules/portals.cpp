@@ -39,8 +39,8 @@ static void portal_spawn(const LevelPortal& p)
         memset(&e, 0, sizeof e);
         e.active = 1;
         e.kind = p.kind;
-        e.x = 48.0f * (float)p.col;
-        e.y = 48.0f * (float)p.row;
+        e.x = CELL_SIZE * (float)p.col;
+        e.y = CELL_SIZE * (float)p.row;
         e.dir = (rand() & 1) ? 1 : -1;
         e.vx = (float)e.dir;
         e.vy = 1.0f;

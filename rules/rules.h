@@ -13,6 +13,22 @@ enum {
     STATE_LEVEL_DONE = 3, STATE_GAME_OVER = 4, STATE_ALL_DONE = 5,
 };
 
+// The play area: LEVEL_COLS x LEVEL_ROWS cells of CELL_SIZE pixels. Play
+// positions are pixels from its top-left corner; the hero and every enemy
+// have a square of one cell, placed by its top-left corner.
+constexpr float CELL_SIZE = 48.0f;
+constexpr float PLAY_WIDTH = CELL_SIZE * (float)LEVEL_COLS;
+constexpr float PLAY_HEIGHT = CELL_SIZE * (float)LEVEL_ROWS;
+
+// The hero's hit box inside his square: the feet on its bottom edge, a gap
+// for the head above and at each side.
+constexpr float HERO_BOX_LEFT = 10.0f, HERO_BOX_RIGHT = 38.0f, HERO_BOX_TOP = 6.0f, HERO_BOX_BOTTOM = CELL_SIZE;
+
+// The action key's cooldown in ticks after the action key and after a throw;
+// while it is ACTION_THRUST_COOLDOWN or more the hero stands in the action's
+// thrust and may not walk.
+enum { ACTION_COOLDOWN = 14, THROW_COOLDOWN = 8, ACTION_THRUST_COOLDOWN = 9 };
+
 // Particle kinds.
 enum { PARTICLE_PUFF = 0, PARTICLE_SHARDS = 1 };
 

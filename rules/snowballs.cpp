@@ -19,8 +19,8 @@ static void fly(Snowball& s)
     s.age += 1;
     float px = s.vx > 0.0f ? s.x + 24.0f + 8.0f : s.x + 24.0f - 8.0f;
     float py = s.y + 24.0f;
-    if (!(px >= 0.0f && px < 720.0f && py >= 0.0f && py < 576.0f)
-        || play.cells[(int)(py / 48.0f)][(int)(px / 48.0f)] != CELL_EMPTY) {
+    if (!(px >= 0.0f && px < PLAY_WIDTH && py >= 0.0f && py < PLAY_HEIGHT)
+        || play.cells[(int)(py / CELL_SIZE)][(int)(px / CELL_SIZE)] != CELL_EMPTY) {
         s.active = 0;
         spawn_particle(PARTICLE_PUFF, s.x, s.y);
         return;

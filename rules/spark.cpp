@@ -18,10 +18,10 @@ static void crawl(Enemy& e, float step)
 // anticlockwise and straight on. Returns 0 when the spark must wait.
 static int choose_leg(Enemy& e)
 {
-    int col = (int)roundf(e.x / 48.0f);
-    int row = (int)roundf(e.y / 48.0f);
-    e.x = 48.0f * (float)col;
-    e.y = 48.0f * (float)row;
+    int col = (int)roundf(e.x / CELL_SIZE);
+    int row = (int)roundf(e.y / CELL_SIZE);
+    e.x = CELL_SIZE * (float)col;
+    e.y = CELL_SIZE * (float)row;
     int d = e.crawl_dir & 3;
     // d + 3 is the anticlockwise turn kept non-negative.
     const int order[4] = {(d + 1) & 3, (d + 2) & 3, (d + 3) & 3, d};
@@ -50,7 +50,7 @@ void spark_step(Enemy& e, float f)
     }
     if (!choose_leg(e))
         return;
-    float step = fminf(s, 48.0f);
-    e.leg_left = 48.0f - step;
+    float step = fminf(s, CELL_SIZE);
+    e.leg_left = CELL_SIZE - step;
     crawl(e, step);
 }

@@ -8,18 +8,18 @@
 // no ledge, so a walker on the bottom row walks along the grid's edge.
 static int ledge_at(float px, float py)
 {
-    if (px < 0.0f || px >= 720.0f || py < 0.0f || py >= 576.0f)
+    if (px < 0.0f || px >= PLAY_WIDTH || py < 0.0f || py >= PLAY_HEIGHT)
         return 0;
-    return cell_open((int)(py / 48.0f), (int)(px / 48.0f));
+    return cell_open((int)(py / CELL_SIZE), (int)(px / CELL_SIZE));
 }
 
 int walker_step(Enemy& e, float speed)
 {
-    if (!rect_hits_solid(e.x + 10.0f, e.y + 48.0f, e.x + 38.0f, e.y + 49.0f)) {
+    if (!rect_hits_solid(e.x + 10.0f, e.y + CELL_SIZE, e.x + 38.0f, e.y + 49.0f)) {
         e.vy = fminf(e.vy + 0.28f, 6.0f);
         float ny = e.y + e.vy;
-        if (rect_hits_solid(e.x + 10.0f, ny + 47.0f, e.x + 38.0f, ny + 48.0f)) {
-            e.y = floorf((ny + 48.0f) / 48.0f) * 48.0f - 48.0f;
+        if (rect_hits_solid(e.x + 10.0f, ny + 47.0f, e.x + 38.0f, ny + CELL_SIZE)) {
+            e.y = floorf((ny + CELL_SIZE) / CELL_SIZE) * CELL_SIZE - CELL_SIZE;
             e.vy = 0.0f;
         } else {
             e.y = ny;
@@ -52,9 +52,9 @@ static int bear_sees_hero(const Enemy& e)
     float ahead = (float)e.dir * (hx - e.x);
     if (ahead < 0.0f || ahead > 288.0f)
         return 0;
-    int bc = (int)((e.x + 24.0f) / 48.0f);
-    int hc = (int)((hx + 24.0f) / 48.0f);
-    int br = (int)((e.y + 24.0f) / 48.0f);
+    int bc = (int)((e.x + 24.0f) / CELL_SIZE);
+    int hc = (int)((hx + 24.0f) / CELL_SIZE);
+    int br = (int)((e.y + 24.0f) / CELL_SIZE);
     if (bc == hc)
         return 1;
     int step = e.dir > 0 ? 1 : -1;
