@@ -34,12 +34,8 @@ struct TextureSet {
 };
 extern TextureSet textures;
 
-// A source rectangle of the sprite sheet, in sheet pixels.
-struct SpriteRect {
-    int16_t x, y, w, h;
-};
-enum { SPRITE_COUNT = 109 };
-extern const SpriteRect sprite_rects[SPRITE_COUNT];
+// The sprite numbers and the sheet's rectangles.
+#include "draw/sheet.h"
 
 // Decodes a picture into a new blended texture on textures.renderer; null (and one log line) when it does not decode.
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);

@@ -12,28 +12,30 @@
 static const float FIELD_X = 24.0f;
 static const float FIELD_Y = 48.0f;
 
-static const int32_t SPRITE_SHADOW = 101;
-static const int32_t SPRITE_CAP_BOTH = 102;   // stone on both sides
-static const int32_t SPRITE_CAP_RIGHT = 103;  // stone on the right only
-static const int32_t SPRITE_CAP_LEFT = 104;   // stone on the left only
-static const int32_t SPRITE_CAP_ALONE = 105;
-static const int32_t SPRITE_ICICLE = 106;     // three variants by row
+// While the action cooldown is this or more (and below the thrust) the hero
+// shows the action's follow-through.
+static const int32_t FOLLOW_THROUGH_COOLDOWN = 3;
 
-// The sprite of each item code 1..11 that does not animate; the snowflake
-// and the key take their frames from the cell's phase instead.
-static const int32_t item_sprites[12] = {-1, 39, 40, 41, 42, 43, 44, 45, 46, 48, 47, 35};
+// The sprite of each item code that does not animate; the snowflake and the
+// key take their frames from the cell's phase instead.
+static const int32_t item_sprites[ITEM_KINDS] = {
+    -1, SPRITE_FISH, SPRITE_GOLDFISH, SPRITE_CRYSTAL, SPRITE_RUBY, SPRITE_EMERALD, SPRITE_SNOWBALLS,
+    SPRITE_HOURGLASS, SPRITE_LIFE, SPRITE_SNOWFLAKE, SPRITE_BELL, SPRITE_KEY,
+};
 
 // The first of the four walking frames of each enemy kind.
-static const int32_t enemy_base_sprites[6] = {52, 56, 60, 64, 89, 93};
+static const int32_t enemy_base_sprites[ENEMY_KINDS] = {
+    SPRITE_SNOWMAN, SPRITE_GHOST, SPRITE_BAT, SPRITE_SPARK, SPRITE_ICICLE, SPRITE_BEAR_WALK,
+};
 
 static float cell_x(int c)
 {
-    return (float)(24 + 48 * c);
+    return FIELD_X + CELL_SIZE * (float)c;
 }
 
 static float cell_y(int r)
 {
-    return (float)(48 + 48 * r);
+    return FIELD_Y + CELL_SIZE * (float)r;
 }
 
 // The record of the level being played. An index outside the table (which
@@ -53,7 +55,7 @@ static void draw_portals(const LevelRecord* level, int32_t t)
     if (count > MAX_PORTALS)
         count = MAX_PORTALS;
     // Every portal turns in step with the others.
-    const int32_t sprite = 72 + (t / 8) % 4;
+    const int32_t sprite = SPRITE_PORTAL + (t / 8) % PORTAL_FRAMES;
     for (int32_t i = 0; i < count; i++)
         draw_sprite(cell_x(level->portals[i].col), cell_y(level->portals[i].row), sprite, 0, 230);
 }
@@ -62,7 +64,7 @@ static void draw_door(const LevelRecord* level)
 {
     if (!level)
         return;
-    draw_sprite(cell_x(level->door_col), cell_y(level->door_row), play.has_key ? 34 : 33, 0, 255);
+    draw_sprite(cell_x(level->door_col), cell_y(level->door_row), play.has_key ? SPRITE_DOOR_OPEN : SPRITE_DOOR_CLOSED, 0, 255);
 }
 
 // All shadows go down before any block, so that no shadow darkens a block.
@@ -85,9 +87,9 @@ static void draw_item(int r, int c, int32_t t)
     const float y = cell_y(r) + 2.0f * sinf(0.08f * (float)(t + 13 * c));
     const int32_t phase = t + 7 * r + 3 * c;
     if (item == ITEM_SNOWFLAKE)
-        draw_sprite_rotated(x, y, 0.8f * (float)t, 48 + (phase / 8) % 4, 255);
+        draw_sprite_rotated(x, y, 0.8f * (float)t, SPRITE_SNOWFLAKE + (phase / 8) % SNOWFLAKE_FRAMES, 255);
     else if (item == ITEM_KEY)
-        draw_sprite(x, y, 35 + (phase / 10) % 4, 0, 255);
+        draw_sprite(x, y, SPRITE_KEY + (phase / 10) % KEY_FRAMES, 0, 255);
     else
         draw_sprite(x, y, item_sprites[item], 0, 255);
 }
@@ -97,13 +99,13 @@ static void draw_block(int r, int c)
     int32_t sprite = -1;
     switch (play.cells[r][c]) {
     case CELL_ICE:
-        sprite = play.cracks[r][c] != 0 ? 30 : 29;
+        sprite = play.cracks[r][c] != 0 ? SPRITE_ICE_CRACKED : SPRITE_ICE;
         break;
     case CELL_STONE:
-        sprite = 32;
+        sprite = SPRITE_STONE;
         break;
     case CELL_SLIPPERY:
-        sprite = 88;
+        sprite = SPRITE_SLIPPERY;
         break;
     default:
         return;
@@ -148,7 +150,7 @@ static void draw_snow_and_icicles()
             if (play.cells[r][c] != CELL_STONE)
                 continue;
             if (r < LEVEL_ROWS - 1 && play.cells[r + 1][c] == CELL_EMPTY)
-                draw_sprite((float)(16 + 48 * c), (float)(92 + 48 * r), SPRITE_ICICLE + r % 3, 0, 255);
+                draw_sprite((float)(16 + 48 * c), (float)(92 + 48 * r), SPRITE_HANGING_ICICLES + r % HANGING_ICICLE_VARIANTS, 0, 255);
             if (r == 0 || play.cells[r - 1][c] == CELL_EMPTY)
                 draw_sprite((float)(16 + 48 * c), (float)(38 + 48 * r), cap_sprite(r, c), 0, 255);
         }
@@ -159,17 +161,17 @@ static int32_t enemy_sprite(const Enemy& e)
     const int32_t a = e.anim;
     switch (e.kind) {
     case ENEMY_ICICLE:
-        return e.mode == 1 ? 90 + (a / 3) % 3 : 89;
+        return e.mode == 1 ? SPRITE_ICICLE_SHAKE + (a / 3) % ICICLE_SHAKE_FRAMES : SPRITE_ICICLE;
     case ENEMY_POLAR_BEAR:
-        return e.mode == 0 ? 93 + (a / 10) % 4 : 97 + (a / 5) % 4;
+        return e.mode == 0 ? SPRITE_BEAR_WALK + (a / 10) % ENEMY_FRAMES : SPRITE_BEAR_CHARGE + (a / 5) % ENEMY_FRAMES;
     default:
-        return enemy_base_sprites[e.kind] + (a / 10) % 4;
+        return enemy_base_sprites[e.kind] + (a / 10) % ENEMY_FRAMES;
     }
 }
 
 static void draw_enemies(int32_t t)
 {
-    const int32_t marker = 48 + (t / 8) % 4;
+    const int32_t marker = SPRITE_SNOWFLAKE + (t / 8) % SNOWFLAKE_FRAMES;
     for (int i = 0; i < MAX_ENEMIES; i++) {
         const Enemy& e = play.enemies[i];
         if (!e.active || e.kind < ENEMY_SNOWMAN || e.kind > ENEMY_POLAR_BEAR)
@@ -197,7 +199,7 @@ static void draw_snowballs()
     for (int i = 0; i < MAX_SNOWBALLS; i++) {
         const Snowball& s = play.snowballs[i];
         if (s.active)
-            draw_sprite(s.x + FIELD_X, s.y + FIELD_Y, 68 + (s.age / 4) % 4, 0, 255);
+            draw_sprite(s.x + FIELD_X, s.y + FIELD_Y, SPRITE_SNOWBALL + (s.age / 4) % SNOWBALL_FRAMES, 0, 255);
     }
 }
 
@@ -205,20 +207,20 @@ static void draw_snowballs()
 static int32_t hero_sprite(int32_t t)
 {
     if (play.state == STATE_DYING)
-        return 17 + (t / 6) % 8;
+        return SPRITE_HERO_DYING + (t / 6) % HERO_DYING_FRAMES;
     if (play.state == STATE_LEVEL_DONE)
-        return 25 + (t / 8) % 4;
+        return SPRITE_HERO_CHEER + (t / 8) % HERO_CHEER_FRAMES;
     if (play.action_cooldown >= ACTION_THRUST_COOLDOWN)
-        return 15;
-    if (play.action_cooldown >= 3)
-        return 16;
+        return SPRITE_HERO_THRUST;
+    if (play.action_cooldown >= FOLLOW_THROUGH_COOLDOWN)
+        return SPRITE_HERO_FOLLOW_THROUGH;
     if (play.crouching || play.jump_delay != 0)
-        return 14;
+        return SPRITE_HERO_CROUCH;
     if (!play.on_ground)
-        return play.hero_vy < 0.0f ? 12 : 13;
+        return play.hero_vy < 0.0f ? SPRITE_HERO_RISE : SPRITE_HERO_FALL;
     if (play.state == STATE_PLAYING && play.walking && play.walk_distance > 0.0f)
-        return 4 + (int32_t)(play.walk_distance / 7.0f) % 8;
-    return (t / 20) % 4;
+        return SPRITE_HERO_WALK + (int32_t)(play.walk_distance / 7.0f) % HERO_WALK_FRAMES;
+    return SPRITE_HERO_STAND + (t / 20) % HERO_STAND_FRAMES;
 }
 
 // The hero fades out once he has cheered at the door for a while.
@@ -249,7 +251,7 @@ static void draw_particles()
         const Particle& p = play.particles[i];
         if (!p.active || p.age > 35)
             continue;
-        const int32_t first = p.kind == PARTICLE_PUFF ? 76 : 82;
+        const int32_t first = p.kind == PARTICLE_PUFF ? SPRITE_PUFF : SPRITE_SHARDS;
         draw_sprite(p.x + FIELD_X, p.y + FIELD_Y, first + p.age / 6, 0, 255);
     }
 }

@@ -316,20 +316,20 @@ void icicles(cairo_t* cr, int variant)
 void draw_cell(cairo_t* cr, int sprite)
 {
     switch (sprite) {
-    case 29: ice_block(cr, false); break;
-    case 30: ice_block(cr, true); break;
-    case 32: stone_block(cr); break;
-    case 33: door(cr, false); break;
-    case 34: door(cr, true); break;
-    case 88: slippery_ice(cr); break;
-    case 101: shadow(cr); break;
-    case 102: snow_cap(cr, false, false); break;
-    case 103: snow_cap(cr, true, false); break;
-    case 104: snow_cap(cr, false, true); break;
-    case 105: snow_cap(cr, true, true); break;
-    case 106:
-    case 107:
-    case 108: icicles(cr, sprite - 106); break;
+    case SPRITE_ICE: ice_block(cr, false); break;
+    case SPRITE_ICE_CRACKED: ice_block(cr, true); break;
+    case SPRITE_STONE: stone_block(cr); break;
+    case SPRITE_DOOR_CLOSED: door(cr, false); break;
+    case SPRITE_DOOR_OPEN: door(cr, true); break;
+    case SPRITE_SLIPPERY: slippery_ice(cr); break;
+    case SPRITE_SHADOW: shadow(cr); break;
+    case SPRITE_CAP_BOTH: snow_cap(cr, false, false); break;
+    case SPRITE_CAP_RIGHT: snow_cap(cr, true, false); break;
+    case SPRITE_CAP_LEFT: snow_cap(cr, false, true); break;
+    case SPRITE_CAP_ALONE: snow_cap(cr, true, true); break;
+    case SPRITE_HANGING_ICICLES:
+    case SPRITE_HANGING_ICICLES + 1:
+    case SPRITE_HANGING_ICICLES + 2: icicles(cr, sprite - SPRITE_HANGING_ICICLES); break;
     default: break;
     }
 }

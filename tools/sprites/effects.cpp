@@ -88,10 +88,10 @@ void shards(cairo_t* cr, int frame)
 
 void draw_effect(cairo_t* cr, int sprite)
 {
-    if (sprite >= 72 && sprite <= 75)
-        portal(cr, sprite - 72);
-    else if (sprite >= 76 && sprite <= 81)
-        puff(cr, sprite - 76);
-    else if (sprite >= 82 && sprite <= 87)
-        shards(cr, sprite - 82);
+    if (sprite >= SPRITE_PORTAL && sprite < SPRITE_PORTAL + PORTAL_FRAMES)
+        portal(cr, sprite - SPRITE_PORTAL);
+    else if (sprite >= SPRITE_PUFF && sprite < SPRITE_PUFF + PARTICLE_FRAMES)
+        puff(cr, sprite - SPRITE_PUFF);
+    else if (sprite >= SPRITE_SHARDS && sprite < SPRITE_SHARDS + PARTICLE_FRAMES)
+        shards(cr, sprite - SPRITE_SHARDS);
 }

@@ -354,18 +354,18 @@ void bear(cairo_t* cr, int frame, bool charging)
 
 void draw_enemy(cairo_t* cr, int sprite)
 {
-    if (sprite >= 52 && sprite <= 55)
-        snowman(cr, sprite - 52);
-    else if (sprite >= 56 && sprite <= 59)
-        ghost(cr, sprite - 56);
-    else if (sprite >= 60 && sprite <= 63)
-        bat(cr, sprite - 60);
-    else if (sprite >= 64 && sprite <= 67)
-        spark(cr, sprite - 64);
-    else if (sprite >= 89 && sprite <= 92)
-        icicle(cr, sprite - 89);
-    else if (sprite >= 93 && sprite <= 96)
-        bear(cr, sprite - 93, false);
-    else if (sprite >= 97 && sprite <= 100)
-        bear(cr, sprite - 97, true);
+    if (sprite >= SPRITE_SNOWMAN && sprite < SPRITE_SNOWMAN + ENEMY_FRAMES)
+        snowman(cr, sprite - SPRITE_SNOWMAN);
+    else if (sprite >= SPRITE_GHOST && sprite < SPRITE_GHOST + ENEMY_FRAMES)
+        ghost(cr, sprite - SPRITE_GHOST);
+    else if (sprite >= SPRITE_BAT && sprite < SPRITE_BAT + ENEMY_FRAMES)
+        bat(cr, sprite - SPRITE_BAT);
+    else if (sprite >= SPRITE_SPARK && sprite < SPRITE_SPARK + ENEMY_FRAMES)
+        spark(cr, sprite - SPRITE_SPARK);
+    else if (sprite >= SPRITE_ICICLE && sprite < SPRITE_ICICLE_SHAKE + ICICLE_SHAKE_FRAMES)
+        icicle(cr, sprite - SPRITE_ICICLE);
+    else if (sprite >= SPRITE_BEAR_WALK && sprite < SPRITE_BEAR_WALK + ENEMY_FRAMES)
+        bear(cr, sprite - SPRITE_BEAR_WALK, false);
+    else if (sprite >= SPRITE_BEAR_CHARGE && sprite < SPRITE_BEAR_CHARGE + ENEMY_FRAMES)
+        bear(cr, sprite - SPRITE_BEAR_CHARGE, true);
 }

@@ -213,13 +213,13 @@ void extras(cairo_t* cr, const Pose& p)
 Pose pose_for(int sprite)
 {
     Pose p;
-    if (sprite <= 3) { // standing: breathing, a blink on the last frame
+    if (sprite < SPRITE_HERO_WALK) { // standing: breathing, a blink on the last frame
         const double bob[4] = {0, -1, -1.5, -0.5};
         p.dy = bob[sprite];
         p.squash = sprite == 2 ? 1.01 : 1.0;
         p.eyes = sprite == 3 ? BLINK : OPEN;
-    } else if (sprite <= 11) { // walking: eight steps of one stride
-        double phase = 2 * M_PI * (sprite - 4) / 8.0;
+    } else if (sprite < SPRITE_HERO_RISE) { // walking: eight steps of one stride
+        double phase = 2 * M_PI * (sprite - SPRITE_HERO_WALK) / 8.0;
         double s = std::sin(phase), c = std::cos(phase);
         p.front_foot[0] = 11 * s;
         p.front_foot[1] = -6.5 * std::fmax(0.0, c);
@@ -229,7 +229,7 @@ Pose pose_for(int sprite)
         p.front_arm = 80 - 40 * s;
         p.back_arm = 100 + 40 * s;
         p.lean = 3;
-    } else if (sprite == 12) { // rising
+    } else if (sprite == SPRITE_HERO_RISE) { // rising
         p.dy = -2;
         p.squash = 1.04;
         p.front_foot[0] = 3;
@@ -239,20 +239,20 @@ Pose pose_for(int sprite)
         p.front_arm = -55;
         p.back_arm = -125;
         p.mouth = OH;
-    } else if (sprite == 13) { // falling
+    } else if (sprite == SPRITE_HERO_FALL) { // falling
         p.front_foot[1] = 1;
         p.back_foot[0] = -4;
         p.front_arm = -15;
         p.back_arm = 195;
         p.eyes = WIDE;
         p.mouth = OH;
-    } else if (sprite == 14) { // crouching
+    } else if (sprite == SPRITE_HERO_CROUCH) { // crouching
         p.squash = 0.8;
         p.front_foot[0] = 2;
         p.back_foot[0] = -2;
         p.front_arm = 30;
         p.back_arm = 140;
-    } else if (sprite == 15) { // thrust
+    } else if (sprite == SPRITE_HERO_THRUST) { // thrust
         p.lean = 5;
         p.front_arm = -5;
         p.back_arm = 150;
@@ -260,14 +260,14 @@ Pose pose_for(int sprite)
         p.front_foot[1] = -1.5;
         p.back_foot[0] = -5;
         p.mouth = OH;
-    } else if (sprite == 16) { // follow through
+    } else if (sprite == SPRITE_HERO_FOLLOW_THROUGH) { // follow through
         p.lean = 4;
         p.front_arm = 35;
         p.back_arm = 130;
         p.front_foot[0] = 3;
         p.back_foot[0] = -3;
-    } else if (sprite <= 24) { // dying: struck, tumbling, dazed
-        int f = sprite - 17;
+    } else if (sprite < SPRITE_HERO_CHEER) { // dying: struck, tumbling, dazed
+        int f = sprite - SPRITE_HERO_DYING;
         p.frost = 0.12 * f > 0.55 ? 0.55 : 0.12 * f;
         if (f <= 1) {
             p.eyes = WIDE;
@@ -294,7 +294,7 @@ Pose pose_for(int sprite)
             p.stars = f - 6;
         }
     } else { // cheering
-        int f = sprite - 25;
+        int f = sprite - SPRITE_HERO_CHEER;
         const double lift[4] = {0, -5, -8, -4};
         const double up[4][2] = {{-55, -125}, {-70, -110}, {-80, -100}, {-40, -140}};
         p.dy = lift[f];

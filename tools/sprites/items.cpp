@@ -303,26 +303,26 @@ void thrown_snowball(cairo_t* cr, int frame)
 
 void draw_item(cairo_t* cr, int sprite)
 {
-    if (sprite >= 35 && sprite <= 38)
-        key(cr, sprite - 35);
-    else if (sprite >= 48 && sprite <= 51)
-        snowflake(cr, sprite - 48);
-    else if (sprite >= 68 && sprite <= 71)
-        thrown_snowball(cr, sprite - 68);
+    if (sprite >= SPRITE_KEY && sprite < SPRITE_KEY + KEY_FRAMES)
+        key(cr, sprite - SPRITE_KEY);
+    else if (sprite >= SPRITE_SNOWFLAKE && sprite < SPRITE_SNOWFLAKE + SNOWFLAKE_FRAMES)
+        snowflake(cr, sprite - SPRITE_SNOWFLAKE);
+    else if (sprite >= SPRITE_SNOWBALL && sprite < SPRITE_SNOWBALL + SNOWBALL_FRAMES)
+        thrown_snowball(cr, sprite - SPRITE_SNOWBALL);
     else
         switch (sprite) {
-        case 39: fish(cr, 0x7C9DB8, 0x5A7893, false); break;
-        case 40: fish(cr, GOLD, ORANGE, true); break;
-        case 41: crystal(cr); break;
-        case 42: ruby(cr); break;
-        case 43: emerald(cr); break;
-        case 44: snowballs(cr); break;
-        case 45: hourglass(cr); break;
-        case 46:
+        case SPRITE_FISH: fish(cr, 0x7C9DB8, 0x5A7893, false); break;
+        case SPRITE_GOLDFISH: fish(cr, GOLD, ORANGE, true); break;
+        case SPRITE_CRYSTAL: crystal(cr); break;
+        case SPRITE_RUBY: ruby(cr); break;
+        case SPRITE_EMERALD: emerald(cr); break;
+        case SPRITE_SNOWBALLS: snowballs(cr); break;
+        case SPRITE_HOURGLASS: hourglass(cr); break;
+        case SPRITE_LIFE:
             draw_olpi_head(cr, 48, 50, 40);
             glint(cr, 78, 22, 7);
             break;
-        case 47: bell(cr); break;
+        case SPRITE_BELL: bell(cr); break;
         default: break;
         }
 }

@@ -73,12 +73,12 @@ bool contact_sheet(cairo_surface_t* sheet, const std::string& file)
     // Each tile: the sprite at drawing size, dark ground on the left half
     // and light ground on the right, so it is seen on both at once.
     const int cols = 16, tile = 100, label_h = 18;
-    const int rows = (SPRITES + cols - 1) / cols;
+    const int rows = (SPRITE_COUNT + cols - 1) / cols;
     cairo_surface_t* s = new_surface(cols * tile, rows * (tile + label_h), false);
     cairo_t* cr = cairo_create(s);
     colour(cr, 0x303848);
     cairo_paint(cr);
-    for (int n = 0; n < SPRITES; n++) {
+    for (int n = 0; n < SPRITE_COUNT; n++) {
         double x = (n % cols) * tile, y = (n / cols) * (tile + label_h);
         cairo_rectangle(cr, x + 2, y + 2, tile / 2 - 2, tile - 4);
         colour(cr, DEEP_BLUE);

@@ -8,24 +8,19 @@
 
 SheetRect sheet_rect(int sprite)
 {
-    if (sprite <= 100)
-        return {96 * (sprite % 21), 96 * (sprite / 21), 96, 96};
-    const SheetRect pieces[8] = {
-        {1632, 384, 128, 128}, {1760, 384, 128, 48}, {1888, 384, 128, 48}, {0, 512, 128, 48},
-        {128, 512, 128, 48},   {256, 512, 128, 60},  {384, 512, 128, 60},  {512, 512, 128, 60},
-    };
-    return pieces[sprite - 101];
+    const SpriteRect& r = sprite_rects[sprite];
+    return {r.x, r.y, r.w, r.h};
 }
 
 static void draw_sprite_art(cairo_t* cr, int sprite)
 {
-    if (sprite <= 28)
+    if (sprite < SPRITE_ICE)
         draw_hero(cr, sprite);
-    else if (sprite <= 34 || sprite == 88 || sprite >= 101)
+    else if (sprite < SPRITE_KEY || sprite == SPRITE_SLIPPERY || sprite >= SPRITE_SHADOW)
         draw_cell(cr, sprite);
-    else if (sprite <= 51 || (sprite >= 68 && sprite <= 71))
+    else if (sprite < SPRITE_SNOWMAN || (sprite >= SPRITE_SNOWBALL && sprite < SPRITE_PORTAL))
         draw_item(cr, sprite);
-    else if (sprite >= 72 && sprite <= 87)
+    else if (sprite >= SPRITE_PORTAL && sprite < SPRITE_SLIPPERY)
         draw_effect(cr, sprite);
     else
         draw_enemy(cr, sprite);
@@ -33,9 +28,9 @@ static void draw_sprite_art(cairo_t* cr, int sprite)
 
 cairo_surface_t* make_sheet()
 {
-    cairo_surface_t* sheet = new_surface(2048, 572, true);
+    cairo_surface_t* sheet = new_surface(SHEET_WIDTH, SHEET_HEIGHT, true);
     cairo_t* cr = cairo_create(sheet);
-    for (int n = 0; n < SPRITES; n++) {
+    for (int n = 0; n < SPRITE_COUNT; n++) {
         SheetRect r = sheet_rect(n);
         cairo_save(cr);
         cairo_rectangle(cr, r.x, r.y, r.w, r.h);
@@ -57,8 +52,9 @@ static bool margins_clear(cairo_surface_t* sheet)
     const unsigned char* data = cairo_image_surface_get_data(sheet);
     int stride = cairo_image_surface_get_stride(sheet);
     bool ok = true;
-    for (int n = 0; n <= 100; n++) {
-        if (n == 29 || n == 30 || n == 32 || n == 33 || n == 34 || n == 88)
+    for (int n = 0; n <= SHEET_GRID_LAST; n++) {
+        if (n == SPRITE_ICE || n == SPRITE_ICE_CRACKED || n == SPRITE_STONE || n == SPRITE_DOOR_CLOSED
+            || n == SPRITE_DOOR_OPEN || n == SPRITE_SLIPPERY)
             continue;
         SheetRect r = sheet_rect(n);
         for (int y = 0; y < r.h; y++)

@@ -3,14 +3,14 @@
 // size; the cell sprites are 96 x 96 with the feet on the bottom edge.
 #pragma once
 
+#include "draw/sheet.h"
 #include "tools/art/art.h"
 
-// Sprite rectangles of the sheet, the layout the game reads.
+// A sprite's rectangle of the sheet, from the layout the game reads.
 struct SheetRect {
     int x, y, w, h;
 };
 SheetRect sheet_rect(int sprite);
-const int SPRITES = 109;
 
 // Olpi: sprites 0..28 and the extra-life head (46).
 void draw_hero(cairo_t* cr, int sprite);
@@ -24,7 +24,7 @@ void draw_enemy(cairo_t* cr, int sprite);
 // Portal, puffs and shards: 72..87.
 void draw_effect(cairo_t* cr, int sprite);
 
-// The whole sprite sheet, 2048 x 572.
+// The whole sprite sheet, SHEET_WIDTH x SHEET_HEIGHT.
 cairo_surface_t* make_sheet();
 // Pictures 1..6: frames, bars, band and logo, written into dir.
 bool make_furniture(const char* dir);
