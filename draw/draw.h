@@ -75,6 +75,9 @@ void draw_logo(int32_t x, int32_t y);
 void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
 
 // ---- Glyph fonts and glyph text ----
+
+// The UTF-8 reader that glyph text, message texts and language files share.
+#include "draw/utf8.h"
 // A font argument of 0 selects the small font, any other value the big one.
 // Colours are 0xAABBGGRR; alignment 0 left, 1 centred, 2 right, others left.
 

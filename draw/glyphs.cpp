@@ -18,28 +18,20 @@ const GlyphFont glyph_fonts[2] = {
 // two letters touch instead of leaving a gap.
 static const int GLYPH_OVERLAP = 5;
 
-// Reads one code point at *p and moves *p past it. Continuation bytes are
-// only checked for not being the terminator, so reading never passes the
-// end of the text; anything else that is not UTF-8 of one to three bytes
-// becomes "?", one byte at a time.
+// Reads one code point at *p and moves *p past it. Glyph text is drawn, not
+// checked: a sequence of one to three bytes counts by the code point its bits
+// give even when it is not well formed; anything else (a stray byte, a
+// four-byte sequence, one cut short by the end) becomes "?", one byte at a
+// time.
 static int32_t next_code(const unsigned char** p)
 {
-    const unsigned char* s = *p;
-    unsigned b0 = s[0];
-    if (b0 < 0x80) {
-        *p = s + 1;
-        return (int32_t)b0;
+    const Utf8Char u = utf8_read(*p);
+    if (u.length == 0 || u.length > 3) {
+        *p += 1;
+        return '?';
     }
-    if ((b0 & 0xE0) == 0xC0 && s[1] != 0) {
-        *p = s + 2;
-        return (int32_t)((b0 & 0x1F) * 64 + (s[1] & 0x3F));
-    }
-    if ((b0 & 0xF0) == 0xE0 && s[1] != 0 && s[2] != 0) {
-        *p = s + 3;
-        return (int32_t)((b0 & 0x0F) * 4096 + (s[1] & 0x3F) * 64 + (s[2] & 0x3F));
-    }
-    *p = s + 1;
-    return '?';
+    *p += u.length;
+    return u.code;
 }
 
 int32_t find_glyph(int32_t code)

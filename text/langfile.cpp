@@ -2,35 +2,9 @@
 // line per message, "NNN text", for all messages in order. Used by the
 // generator of the text tables and by the tests that check them.
 #include "text/text.h"
+#include "draw/utf8.h"
 
 #include <cstdio>
-
-// Length of the well-formed UTF-8 sequence at p (at most n bytes), or 0.
-static uint32_t utf8_length(const unsigned char* p, uint32_t n)
-{
-    if (p[0] < 0x80)
-        return 1;
-    uint32_t len, c;
-    if (p[0] >= 0xC2 && p[0] <= 0xDF)
-        len = 2, c = p[0] & 0x1Fu;
-    else if (p[0] >= 0xE0 && p[0] <= 0xEF)
-        len = 3, c = p[0] & 0x0Fu;
-    else if (p[0] >= 0xF0 && p[0] <= 0xF4)
-        len = 4, c = p[0] & 0x07u;
-    else
-        return 0;
-    if (len > n)
-        return 0;
-    for (uint32_t i = 1; i < len; i++) {
-        if ((p[i] & 0xC0) != 0x80)
-            return 0;
-        c = (c << 6) | (p[i] & 0x3Fu);
-    }
-    static const uint32_t least[5] = { 0, 0, 0x80, 0x800, 0x10000 };
-    if (c < least[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return 0;
-    return len;
-}
 
 static int32_t fail(LanguageFile* file, int line, const char* what)
 {
@@ -88,9 +62,12 @@ int32_t parse_language_file(const char* text, uint32_t size, LanguageFile* file)
             } else if (c < 0x20 || c == 0x7F) {
                 return fail(file, line, "control character in the text");
             } else {
-                uint32_t len = utf8_length(s + i, end - i);
-                if (!len)
+                // A language file must be strictly UTF-8: only well-formed
+                // sequences within the line pass.
+                const Utf8Char u = utf8_read(s + i, end - i);
+                if (u.length == 0 || !u.well_formed)
                     return fail(file, line, "not valid UTF-8");
+                const uint32_t len = u.length;
                 for (uint32_t k = 0; k < len; k++)
                     file->store[used++] = (char)s[i + k];
                 i += len;

@@ -1,6 +1,7 @@
 // Message references, the ring of short formatted strings, and the lookups
 // of the title, the built-in names and glyph-safe texts.
 #include "text/text.h"
+#include "draw/draw.h"
 
 #include <cstdio>
 #include <cstring>
@@ -53,22 +54,13 @@ const char* message_text(int32_t n)
 {
     const char* text = language_table[current_language].texts[n];
     const unsigned char* p = (const unsigned char*)text;
+    // Read as glyph text reads it: sequences of one to three bytes by their
+    // bits; anything else cannot be drawn and falls back to English.
     while (*p) {
-        uint32_t c;
-        if (p[0] < 0x80) {
-            c = p[0];
-            p += 1;
-        } else if (p[0] >= 0xC0 && p[0] <= 0xDF && p[1]) {
-            c = ((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu);
-            p += 2;
-        } else if (p[0] >= 0xE0 && p[0] <= 0xEF && p[1] && p[2]) {
-            c = ((p[0] & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
-            p += 3;
-        } else {
+        const Utf8Char u = utf8_read(p);
+        if (u.length == 0 || u.length > 3 || !glyph_safe((uint32_t)u.code))
             return language_table[LANGUAGE_ENGLISH].texts[n];
-        }
-        if (!glyph_safe(c))
-            return language_table[LANGUAGE_ENGLISH].texts[n];
+        p += u.length;
     }
     return text;
 }
