@@ -1,6 +1,6 @@
 // Sound: operations shared by the files of this folder only.
 #pragma once
-#include "sound/sound.h"
+#include "sound/synth_internal.h"
 
 // Takes and releases the audio device's lock, only while a device is open.
 void lock_audio();

@@ -97,7 +97,6 @@ struct Voice {
 
 extern const SoundEffect sound_effects[EFFECT_COUNT];
 extern const Song songs[SONG_COUNT];
-extern const int32_t note_semitones[7];  // by note letter from 'a'
 
 // The synthesiser state; the main thread changes it only under the device lock.
 extern Voice music_voices[MUSIC_VOICES];
@@ -116,12 +115,6 @@ void play_music(int n);
 
 // Sets the music and effect gains in percent.
 void set_volumes(int music_percent, int effect_percent);
-
-// Produces the next sample of one oscillator and advances it by one sample.
-float voice_sample(Oscillator* osc);
-
-// Reads a music voice's next token of track and loads its oscillator.
-void read_token(Voice* voice, const SongTrack* track);
 
 // Writes n samples to out, advancing the synthesiser; takes no lock.
 void audio_render(int16_t* out, int n);

@@ -1,7 +1,7 @@
 // The reader of one language file: comment lines beginning with '#', and one
 // line per message, "NNN text", for all messages in order. Used by the
 // generator of the text tables and by the tests that check them.
-#include "text/text.h"
+#include "text/langfile_internal.h"
 #include "draw/utf8.h"
 
 #include <cstdio>

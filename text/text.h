@@ -64,16 +64,6 @@ const char* level_name_ref(const char* name);
 // Message n (0..117) in the current language, or in English where the glyph fonts lack a character.
 const char* message_text(int32_t n);
 
-// One language file parsed: its texts point into store.
-struct LanguageFile {
-    const char* texts[MESSAGE_COUNT];
-    char error[192];
-    char store[65536];
-};
-
-// Parses the text of a language file; 0, or -1 with a message naming the line in error.
-int32_t parse_language_file(const char* text, uint32_t size, LanguageFile* file);
-
 // ---- Translated-text drawing ----
 // Messages are drawn from the current language's text picture; placeholders
 // {1}..{4} take the arguments (plain text in the glyph font, or a message

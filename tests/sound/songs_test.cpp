@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 #include <vector>
-#include "sound/sound.h"
+#include "sound/synth_internal.h"
 
 namespace {
 

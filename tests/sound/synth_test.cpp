@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <vector>
-#include "sound/sound.h"
+#include "sound/synth_internal.h"
 
 namespace {
 

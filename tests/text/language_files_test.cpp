@@ -1,7 +1,7 @@
 // The language files: the reader's rules on small fixtures, every language's
 // texts against English and the fixed texts, and the built tables against
 // the files they were made from.
-#include "text/text.h"
+#include "text/langfile_internal.h"
 
 #include <gtest/gtest.h>
 

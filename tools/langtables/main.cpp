@@ -2,7 +2,7 @@
 // DATA/lang/texts.cpp, the constant text tables of the game. A missing or
 // malformed file stops it, naming the file (and the line), before anything is
 // written.
-#include "text/text.h"
+#include "text/langfile_internal.h"
 
 #include <cstdio>
 #include <cstdlib>
