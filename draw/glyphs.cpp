@@ -1,13 +1,6 @@
 // The two bitmap glyph fonts: UTF-8 reading, glyph lookup, text width and
 // drawing glyph text from the sheets.
-#include "draw/draw.h"
-
-extern const int16_t glyph_advance_small[GLYPH_COUNT];
-extern const int16_t glyph_sheet_x_small[GLYPH_COUNT];
-extern const int16_t glyph_sheet_y_small[GLYPH_COUNT];
-extern const int16_t glyph_advance_big[GLYPH_COUNT];
-extern const int16_t glyph_sheet_x_big[GLYPH_COUNT];
-extern const int16_t glyph_sheet_y_big[GLYPH_COUNT];
+#include "draw/glyph_tables.h"
 
 const GlyphFont glyph_fonts[2] = {
     {glyph_advance_small, glyph_sheet_x_small, glyph_sheet_y_small, 28},
