@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 #include "sound/sound.h"
-#include "tests/sound/busy_scene.h"
+#include "fixtures/busy_scene.h"
 
 namespace {
 
