@@ -7,10 +7,10 @@
 #include <set>
 #include <vector>
 #include "draw/draw.h"
+#include "tests/draw/screen.h"
 
 namespace {
 
-const int W = 768, H = 672;
 const uint32_t BLACK = 0xFF000000u;
 
 struct Box {
@@ -18,22 +18,15 @@ struct Box {
     uint32_t colour;  // 0xAABBGGRR
 };
 
-class Furniture : public ::testing::Test {
+class Furniture : public DrawScreen {
 protected:
-    SDL_Surface* screen = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    TextureSet saved = textures;
-    std::vector<SDL_Texture*> made;
-
     void SetUp() override
     {
-        screen = SDL_CreateRGBSurfaceWithFormat(0, W, H, 32, SDL_PIXELFORMAT_ABGR8888);
-        renderer = SDL_CreateSoftwareRenderer(screen);
-        ASSERT_NE(renderer, nullptr);
+        DrawScreen::SetUp();
+        if (HasFatalFailure())
+            return;
         // Nearest sampling, so that a stretched test texture lands exactly.
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-        textures = TextureSet{};
-        textures.renderer = renderer;
         background_theme = -1;
         clear(0, 0, 0);
     }
@@ -41,18 +34,8 @@ protected:
     {
         if (textures.background)
             SDL_DestroyTexture(textures.background);
-        for (SDL_Texture* t : made)
-            SDL_DestroyTexture(t);
-        textures = saved;
+        DrawScreen::TearDown();
         background_theme = -1;
-        SDL_DestroyRenderer(renderer);
-        SDL_FreeSurface(screen);
-    }
-    void clear(int r, int g, int b)
-    {
-        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-        SDL_SetRenderDrawColor(renderer, r, g, b, 255);
-        SDL_RenderClear(renderer);
     }
     // A texture whose pixel (x, y) is colour(x, y), opaque.
     template <typename F>
@@ -62,10 +45,7 @@ protected:
         for (int y = 0; y < h; y++)
             for (int x = 0; x < w; x++)
                 pixels[(size_t)y * w + x] = 0xFF000000u | colour(x, y);
-        SDL_Texture* t = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, w, h);
-        SDL_UpdateTexture(t, nullptr, pixels.data(), 4 * w);
-        made.push_back(t);
-        return t;
+        return DrawScreen::texture(w, h, pixels);
     }
     SDL_Texture* solid(uint32_t colour)
     {

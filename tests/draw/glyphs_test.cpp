@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <SDL.h>
 #include "draw/draw.h"
+#include "tests/draw/screen.h"
 
 namespace {
 
@@ -94,43 +95,25 @@ TEST(GlyphText, Widths)
 // A software renderer on a 768 x 672 surface whose big sheet is a texture
 // that stores in each pixel its own sheet coordinates, so that a pixel drawn
 // on the screen tells which sheet pixel it came from.
-class GlyphDrawing : public ::testing::Test {
+class GlyphDrawing : public DrawScreen {
 protected:
-    SDL_Surface* screen = nullptr;
-    SDL_Renderer* renderer = nullptr;
     SDL_Texture* sheet = nullptr;
-    TextureSet saved = textures;
 
     void SetUp() override
     {
-        screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ABGR8888);
-        renderer = SDL_CreateSoftwareRenderer(screen);
-        ASSERT_NE(renderer, nullptr);
+        DrawScreen::SetUp();
+        if (HasFatalFailure())
+            return;
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-        sheet = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, 4096, 1128);
         std::vector<uint32_t> pixels(4096 * 1128);
         for (int y = 0; y < 1128; y++)
             for (int x = 0; x < 4096; x++)
                 pixels[y * 4096 + x] = 0xFF000000u | (uint32_t)(y << 12) | (uint32_t)x;
-        SDL_UpdateTexture(sheet, nullptr, pixels.data(), 4096 * 4);
-        textures.renderer = renderer;
+        sheet = texture(4096, 1128, pixels);
         textures.font_big = sheet;
-        textures.font_small = nullptr;
         clear();
     }
-    void TearDown() override
-    {
-        textures = saved;
-        SDL_DestroyTexture(sheet);
-        SDL_DestroyRenderer(renderer);
-        SDL_FreeSurface(screen);
-    }
-    void clear()
-    {
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 0);
-        SDL_RenderClear(renderer);
-    }
-    uint32_t pixel(int x, int y) const { return ((uint32_t*)screen->pixels)[y * (screen->pitch / 4) + x]; }
+    void clear() { DrawScreen::clear(0, 0, 0, 0); }
     // The left- and rightmost columns drawn on row y, or -1.
     std::pair<int, int> span(int y) const
     {

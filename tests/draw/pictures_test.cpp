@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "draw/draw.h"
+#include "tests/draw/screen.h"
 #include "stb_image.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -25,24 +26,19 @@ void keep_log_line(void*, int, SDL_LogPriority, const char* message)
     log_lines.push_back(message);
 }
 
-class PictureScreen : public ::testing::Test {
+class PictureScreen : public DrawScreen {
 protected:
-    SDL_Surface* screen = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    TextureSet saved{};
     SDL_LogOutputFunction old_log = nullptr;
     void* old_log_data = nullptr;
 
+    PictureScreen() : DrawScreen(SDL_PIXELFORMAT_ARGB8888) {}
+
     void SetUp() override
     {
-        saved = textures;
-        screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
-        ASSERT_NE(screen, nullptr);
-        renderer = SDL_CreateSoftwareRenderer(screen);
-        ASSERT_NE(renderer, nullptr);
-        textures.renderer = renderer;
-        SDL_SetRenderDrawColor(renderer, 10, 20, 30, 255);
-        SDL_RenderClear(renderer);
+        DrawScreen::SetUp();
+        if (HasFatalFailure())
+            return;
+        clear(10, 20, 30);
         SDL_LogGetOutputFunction(&old_log, &old_log_data);
         SDL_LogSetOutputFunction(keep_log_line, nullptr);
         log_lines.clear();
@@ -50,10 +46,9 @@ protected:
 
     void TearDown() override
     {
-        SDL_LogSetOutputFunction(old_log, old_log_data);
-        SDL_DestroyRenderer(renderer); // destroys the textures made on it
-        SDL_FreeSurface(screen);
-        textures = saved;
+        if (old_log)
+            SDL_LogSetOutputFunction(old_log, old_log_data);
+        DrawScreen::TearDown();
     }
 
     Uint32 pixel(int x, int y)

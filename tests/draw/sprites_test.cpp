@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <cmath>
 #include "draw/draw.h"
+#include "tests/draw/screen.h"
 
 namespace {
 
@@ -13,23 +14,15 @@ struct Box {
 
 // A screen surface with a software renderer, and a test sheet in place of
 // picture 0: every sprite cell red in its left half and blue in its right.
-class SpriteScreen : public ::testing::Test {
+class SpriteScreen : public DrawScreen {
 protected:
-    SDL_Surface* screen = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    TextureSet saved{};
+    SpriteScreen() : DrawScreen(SDL_PIXELFORMAT_ARGB8888) {}
 
     void SetUp() override
     {
-        saved = textures;
-        screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
-        ASSERT_NE(screen, nullptr);
-        renderer = SDL_CreateSoftwareRenderer(screen);
-        ASSERT_NE(renderer, nullptr);
-        textures.renderer = renderer;
-        textures.sprites = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888,
-                                             SDL_TEXTUREACCESS_STATIC, 2048, 572);
-        ASSERT_NE(textures.sprites, nullptr);
+        DrawScreen::SetUp();
+        if (HasFatalFailure())
+            return;
         std::vector<Uint32> pixels(2048 * 572);
         for (int y = 0; y < 572; y++)
             for (int x = 0; x < 2048; x++) {
@@ -41,28 +34,13 @@ protected:
                 }
                 pixels[y * 2048 + x] = cell_x == 0 ? 0xff0000ffu : 0xffff0000u; // ABGR: red, blue
             }
-        SDL_UpdateTexture(textures.sprites, nullptr, pixels.data(), 2048 * 4);
-        SDL_SetTextureBlendMode(textures.sprites, SDL_BLENDMODE_BLEND);
+        textures.sprites = texture(2048, 572, pixels);
+        ASSERT_NE(textures.sprites, nullptr);
         SDL_SetTextureScaleMode(textures.sprites, SDL_ScaleModeNearest);
         clear();
     }
 
-    void TearDown() override
-    {
-        if (textures.sprites)
-            SDL_DestroyTexture(textures.sprites);
-        if (renderer)
-            SDL_DestroyRenderer(renderer);
-        if (screen)
-            SDL_FreeSurface(screen);
-        textures = saved;
-    }
-
-    void clear()
-    {
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
-    }
+    void clear() { DrawScreen::clear(0, 0, 0); }
 
     void rgb(int x, int y, Uint8& r, Uint8& g, Uint8& b)
     {

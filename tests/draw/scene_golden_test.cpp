@@ -1,0 +1,240 @@
+// The play scene with the game's own art: fixture scenes drawn and compared
+// with reference pictures in tests/draw/golden/; FROSTOVA_REBASELINE=1 writes
+// those references instead.
+#include "tests/draw/scene_fixture.h"
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "stb_image.h"
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+// The writer is a foreign header: its own warnings are not ours to mend.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#include "stb_image_write.h"
+#pragma GCC diagnostic pop
+
+namespace {
+
+// The scenes are drawn over a plain night-blue background: the theme
+// pictures have tests of their own, and a plain backdrop keeps the
+// references small and independent of the painted backgrounds.
+class GoldenScene : public Scene {
+protected:
+    void SetUp() override
+    {
+        Scene::SetUp();
+        load_textures(renderer);
+        textures.background = texture(16, 16, std::vector<uint32_t>(16 * 16, 0xff331a0bu));
+        background_theme = 0;
+    }
+    void TearDown() override
+    {
+        // Everything load_textures made goes with the renderer.
+        textures.background = nullptr;
+        Scene::TearDown();
+    }
+    // The screen's pixels inside a rectangle, as RGB bytes.
+    std::vector<unsigned char> rgb(int x0, int y0, int w, int h)
+    {
+        std::vector<unsigned char> out;
+        out.reserve((size_t)w * h * 3);
+        for (int y = y0; y < y0 + h; y++)
+            for (int x = x0; x < x0 + w; x++) {
+                const uint32_t p = pixel(x, y);
+                out.push_back(p & 0xff);
+                out.push_back((p >> 8) & 0xff);
+                out.push_back((p >> 16) & 0xff);
+            }
+        return out;
+    }
+    // Compares a picture with its reference, each channel of each pixel to
+    // within a small tolerance; with FROSTOVA_REBASELINE=1 writes the
+    // reference instead. A picture that differs is written beside the test
+    // program as NAME.actual.png for a look.
+    void expect_reference(const std::string& name, const std::vector<unsigned char>& picture, int w, int h)
+    {
+        const int TOLERANCE = 8;
+        const std::string path = std::string(FROSTOVA_SOURCE_DIR) + "/tests/draw/golden/" + name + ".png";
+        const char* rebaseline = getenv("FROSTOVA_REBASELINE");
+        if (rebaseline && strcmp(rebaseline, "1") == 0) {
+            ASSERT_NE(stbi_write_png(path.c_str(), w, h, 3, picture.data(), 3 * w), 0) << path;
+            return;
+        }
+        int rw = 0, rh = 0, channels = 0;
+        unsigned char* reference = stbi_load(path.c_str(), &rw, &rh, &channels, 3);
+        ASSERT_NE(reference, nullptr) << path << ": no reference picture; make rebaseline writes it";
+        int differing = 0, first_x = -1, first_y = -1, worst = 0;
+        if (rw == w && rh == h) {
+            for (int i = 0; i < w * h; i++) {
+                int d = 0;
+                for (int k = 0; k < 3; k++)
+                    d = std::max(d, std::abs(picture[3 * i + k] - reference[3 * i + k]));
+                if (d > TOLERANCE) {
+                    if (differing++ == 0) {
+                        first_x = i % w;
+                        first_y = i / w;
+                    }
+                }
+                worst = std::max(worst, d);
+            }
+        }
+        stbi_image_free(reference);
+        ASSERT_EQ(rw, w) << path;
+        ASSERT_EQ(rh, h) << path;
+        if (differing > 0)
+            stbi_write_png((name + ".actual.png").c_str(), w, h, 3, picture.data(), 3 * w);
+        EXPECT_EQ(differing, 0) << name << ": first at (" << first_x << ", " << first_y << "), worst channel difference "
+                                << worst << "; the picture drawn is " << name << ".actual.png";
+    }
+    void expect_screen(const std::string& name)
+    {
+        expect_reference(name, rgb(0, 0, W, H), W, H);
+    }
+};
+
+// A level with every cell kind and every item, shown and hidden, stone
+// standing alone and in rows, and ice under and over stone.
+const FixtureLevel busy_level = {
+    {
+        "s.............s",
+        "s.............s",
+        "s..sss...ici..s",
+        "s.............s",
+        "s......~~~....s",
+        "s.ss.........cs",
+        "s...........iis",
+        "s....sss......s",
+        "s.............s",
+        "s..ii.....s...s",
+        "s.........ss..s",
+        "sssssssssssssss",
+    },
+    {
+        "...............",
+        "...1.2.3.4.5...",
+        "..........F....",
+        "...6.7.8.9.b.k.",
+        "...............",
+        "...............",
+        ".............!.",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+    },
+};
+
+TEST_F(GoldenScene, BusyField)
+{
+    load(busy_level);
+    LevelRecord& level = level_table[0];
+    level.door_row = 10;
+    level.door_col = 13;
+    level.portal_count = 2;
+    level.portals[0] = LevelPortal{8, 2, ENEMY_SNOWMAN, 5};
+    level.portals[1] = LevelPortal{4, 12, ENEMY_BAT, 5};
+    play.tick = 37;
+    play.hero_x = 48.0f * 4;
+    play.hero_y = 48.0f * 10;
+    play.walking = 1;
+    play.walk_distance = 30.0f;
+    const struct {
+        int kind, row, col, dir, anim, mode, fade_in;
+    } enemies[] = {
+        {ENEMY_SNOWMAN, 8, 4, 1, 3, 0, 0},   {ENEMY_SNOWMAN, 8, 8, -1, 17, 0, 0},
+        {ENEMY_GHOST, 3, 2, 1, 11, 0, 0},    {ENEMY_GHOST, 6, 5, -1, 40, 0, 0},
+        {ENEMY_BAT, 1, 6, 1, 5, 0, 0},       {ENEMY_BAT, 4, 11, -1, 25, 0, 0},
+        {ENEMY_SPARK, 6, 1, -1, 12, 0, 0},   {ENEMY_ICICLE, 8, 6, 1, 7, 1, 0},
+        {ENEMY_ICICLE, 3, 4, -1, 0, 0, 0},   {ENEMY_POLAR_BEAR, 10, 7, -1, 14, 0, 0},
+        {ENEMY_POLAR_BEAR, 6, 9, 1, 6, 1, 0}, {ENEMY_SNOWMAN, 8, 2, 1, 0, 0, 30},
+        {ENEMY_BAT, 4, 12, -1, 0, 0, 15},
+    };
+    for (const auto& k : enemies) {
+        Enemy& e = add_enemy(k.kind, 48.0f * k.col, 48.0f * k.row, k.dir);
+        e.anim = k.anim;
+        e.mode = k.mode;
+        e.fade_in = k.fade_in;
+    }
+    play.snowballs[0] = Snowball{1, 260.5f, 488.0f, 7.0f, 2};
+    play.snowballs[2] = Snowball{1, 410.0f, 300.0f, -7.0f, 9};
+    play.particles[0] = Particle{1, PARTICLE_PUFF, 96.0f, 96.0f, 8};
+    play.particles[5] = Particle{1, PARTICLE_SHARDS, 528.0f, 240.0f, 20};
+    play.popups[0] = Popup{336.0f, 150.0f, 45, 100};
+    play.popups[3] = Popup{500.0f, 400.0f, 8, 2500};
+    draw();
+    expect_screen("busy-field");
+}
+
+// The key taken, the enemies frozen under their markers, the hero throwing.
+TEST_F(GoldenScene, FrozenEnemiesAndOpenDoor)
+{
+    load(busy_level);
+    level_table[0].door_row = 10;
+    level_table[0].door_col = 13;
+    play.has_key = 1;
+    play.freeze_ticks = 300;
+    play.tick = 100;
+    play.hero_x = 48.0f * 11;
+    play.hero_y = 48.0f * 9;
+    play.facing = -1;
+    play.action_cooldown = 10;
+    for (int kind = 0; kind < 6; kind++) {
+        Enemy& e = add_enemy(kind, 48.0f + 96.0f * kind, 48.0f * (kind % 2 ? 4 : 8), kind % 2 ? -1 : 1);
+        e.anim = 10 * kind;
+        e.mode = kind == ENEMY_ICICLE ? 1 : 0;
+    }
+    draw();
+    expect_screen("frozen-open-door");
+}
+
+// The hero in each pose, side by side: a 64 x 96 piece of the screen around
+// him for every pose.
+TEST_F(GoldenScene, HeroPoses)
+{
+    struct Pose {
+        uint32_t state;
+        int32_t tick;
+        int32_t cooldown;
+        uint32_t crouching;
+        uint32_t on_ground;
+        float vy;
+        float walk_distance;
+        int32_t facing;
+    } poses[] = {
+        {STATE_PLAYING, 0, 0, 0, 1, 0.0f, 0.0f, 1},     {STATE_PLAYING, 20, 0, 0, 1, 0.0f, 0.0f, -1},
+        {STATE_PLAYING, 0, 0, 0, 1, 0.0f, 10.0f, 1},    {STATE_PLAYING, 0, 0, 0, 1, 0.0f, 31.0f, 1},
+        {STATE_PLAYING, 0, 0, 0, 0, -5.0f, 0.0f, 1},    {STATE_PLAYING, 0, 0, 0, 0, 5.0f, 0.0f, 1},
+        {STATE_PLAYING, 0, 0, 1, 1, 0.0f, 0.0f, 1},     {STATE_PLAYING, 0, 12, 0, 1, 0.0f, 0.0f, 1},
+        {STATE_PLAYING, 0, 5, 0, 1, 0.0f, 0.0f, -1},    {STATE_DYING, 12, 0, 0, 1, 0.0f, 0.0f, 1},
+        {STATE_DYING, 30, 0, 0, 1, 0.0f, 0.0f, 1},      {STATE_LEVEL_DONE, 8, 0, 0, 1, 0.0f, 0.0f, 1},
+        {STATE_LEVEL_DONE, 60, 0, 0, 1, 0.0f, 0.0f, 1},
+    };
+    const int PIECE_W = 64, PIECE_H = 96, COUNT = sizeof poses / sizeof poses[0];
+    std::vector<unsigned char> strip((size_t)PIECE_W * COUNT * PIECE_H * 3);
+    for (int n = 0; n < COUNT; n++) {
+        const Pose& k = poses[n];
+        play.state = k.state;
+        play.tick = k.tick;
+        play.action_cooldown = k.cooldown;
+        play.crouching = k.crouching;
+        play.on_ground = k.on_ground;
+        play.hero_vy = k.vy;
+        play.walking = k.walk_distance > 0.0f;
+        play.walk_distance = k.walk_distance;
+        play.facing = k.facing;
+        play.hero_x = 336.0f;
+        play.hero_y = 240.0f;
+        draw();
+        const std::vector<unsigned char> piece = rgb(360 - 8, 288 + 48 - PIECE_H, PIECE_W, PIECE_H);
+        for (int y = 0; y < PIECE_H; y++)
+            memcpy(&strip[((size_t)y * PIECE_W * COUNT + (size_t)n * PIECE_W) * 3], &piece[(size_t)y * PIECE_W * 3],
+                   (size_t)PIECE_W * 3);
+    }
+    expect_reference("hero-poses", strip, PIECE_W * COUNT, PIECE_H);
+}
+
+}  // namespace
