@@ -161,9 +161,9 @@ static int32_t enemy_sprite(const Enemy& e)
     const int32_t a = e.anim;
     switch (e.kind) {
     case ENEMY_ICICLE:
-        return e.mode == 1 ? SPRITE_ICICLE_SHAKE + (a / 3) % ICICLE_SHAKE_FRAMES : SPRITE_ICICLE;
+        return e.mode == ICICLE_SHAKING ? SPRITE_ICICLE_SHAKE + (a / 3) % ICICLE_SHAKE_FRAMES : SPRITE_ICICLE;
     case ENEMY_POLAR_BEAR:
-        return e.mode == 0 ? SPRITE_BEAR_WALK + (a / 10) % ENEMY_FRAMES : SPRITE_BEAR_CHARGE + (a / 5) % ENEMY_FRAMES;
+        return e.mode == BEAR_WALKING ? SPRITE_BEAR_WALK + (a / 10) % ENEMY_FRAMES : SPRITE_BEAR_CHARGE + (a / 5) % ENEMY_FRAMES;
     default:
         return enemy_base_sprites[e.kind] + (a / 10) % ENEMY_FRAMES;
     }
@@ -180,7 +180,7 @@ static void draw_enemies(int32_t t)
         float y = e.y + FIELD_Y;
         if (e.kind == ENEMY_GHOST)
             y += 3.0f * sinf(0.07f * (float)e.anim);
-        const float shake = e.kind == ENEMY_ICICLE && e.mode == 1 ? 2.2f * sinf(1.9f * (float)e.anim) : 0.0f;
+        const float shake = e.kind == ENEMY_ICICLE && e.mode == ICICLE_SHAKING ? 2.2f * sinf(1.9f * (float)e.anim) : 0.0f;
         // Sparks and icicles have no facing.
         const bool flip = e.dir < 0 && e.kind != ENEMY_SPARK && e.kind != ENEMY_ICICLE;
         // A fade-in beyond the longest one the portals give is as faint as

@@ -21,19 +21,19 @@ static int icicle_sees_hero(const Enemy& e)
 
 void icicle_step(Enemy& e)
 {
-    if (e.mode == 0) {
+    if (e.mode == ICICLE_HANGING) {
         if (icicle_sees_hero(e)) {
-            e.mode = 1;
+            e.mode = ICICLE_SHAKING;
             e.mode_timer = 30;
             play_effect(EFFECT_CRACK);
         }
-    } else if (e.mode == 1) {
+    } else if (e.mode == ICICLE_SHAKING) {
         e.mode_timer -= 1;
         if (e.mode_timer <= 0) {
-            e.mode = 2;
+            e.mode = ICICLE_FALLING;
             e.vy = 0.0f;
         }
-    } else if (e.mode == 2) {
+    } else if (e.mode == ICICLE_FALLING) {
         e.vy = fminf(e.vy + 0.336f, 9.0f);
         e.y += e.vy;
         if (rect_hits_solid(e.x + 14.0f, e.y + 40.0f, e.x + 34.0f, e.y + 46.0f)) {

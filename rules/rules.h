@@ -29,6 +29,10 @@ constexpr float HERO_BOX_LEFT = 10.0f, HERO_BOX_RIGHT = 38.0f, HERO_BOX_TOP = 6.
 // thrust and may not walk.
 enum { ACTION_COOLDOWN = 14, THROW_COOLDOWN = 8, ACTION_THRUST_COOLDOWN = 9 };
 
+// Enemy modes: of an icicle, and of a polar bear.
+enum { ICICLE_HANGING = 0, ICICLE_SHAKING = 1, ICICLE_FALLING = 2 };
+enum { BEAR_WALKING = 0, BEAR_CHARGING = 1 };
+
 // Particle kinds.
 enum { PARTICLE_PUFF = 0, PARTICLE_SHARDS = 1 };
 
@@ -44,7 +48,7 @@ struct Enemy {
     int32_t fade_in;     // ticks of fading in left; passive and harmless meanwhile
     int32_t crawl_dir;   // spark: 0 right, 1 down, 2 left, 3 up
     float leg_left;      // spark: pixels left to the next cell corner
-    int32_t mode;        // icicle: 0 hanging, 1 shaking, 2 falling; bear: 0 walking, 1 charging
+    int32_t mode;        // icicle: ICICLE_ mode; bear: BEAR_ mode
     int32_t mode_timer;  // icicle: shaking ticks left
 };
 

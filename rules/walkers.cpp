@@ -67,13 +67,13 @@ static int bear_sees_hero(const Enemy& e)
 
 void bear_step(Enemy& e, float f)
 {
-    if (e.mode == 0 && bear_sees_hero(e)) {
-        e.mode = 1;
+    if (e.mode == BEAR_WALKING && bear_sees_hero(e)) {
+        e.mode = BEAR_CHARGING;
         play_effect(EFFECT_THREAT);
     }
-    if (e.mode == 1) {
+    if (e.mode == BEAR_CHARGING) {
         if (walker_step(e, 3.2f * (0.8f + 0.2f * f)))
-            e.mode = 0;
+            e.mode = BEAR_WALKING;
     } else {
         walker_step(e, 0.9f * f);
     }
