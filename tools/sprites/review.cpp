@@ -143,26 +143,28 @@ bool mock_scene(cairo_surface_t* sheet, const std::string& pictures, const std::
     auto X = [](double c) { return 24 + 48 * c; };
     auto Y = [](double r) { return 48 + 48 * r; };
 
-    put(72 + 1, X(1), Y(2), false, 230 / 255.0);
-    put(34, X(13), Y(10));
+    put(SPRITE_PORTAL + 1, X(1), Y(2), false, 230 / 255.0);
+    put(SPRITE_DOOR_OPEN, X(13), Y(10));
     for (int r = 0; r < 12; r++)
         for (int c = 0; c < 15; c++)
             if (cell(r, c) != '.')
-                put(101, 21 + 48 * c, 46 + 48 * r);
+                put(SPRITE_SHADOW, 21 + 48 * c, 46 + 48 * r);
     struct Item {
         int sprite, r, c;
-    } items[] = {{35, 2, 7}, {39, 0, 3}, {40, 0, 11}, {41, 3, 1}, {42, 5, 13}, {43, 7, 5},
-                 {44, 10, 10}, {45, 5, 6}, {46, 7, 9}, {47, 2, 12}, {49, 7, 12}};
+    } items[] = {{SPRITE_KEY, 2, 7},       {SPRITE_FISH, 0, 3},       {SPRITE_GOLDFISH, 0, 11},
+                 {SPRITE_CRYSTAL, 3, 1},   {SPRITE_RUBY, 5, 13},      {SPRITE_EMERALD, 7, 5},
+                 {SPRITE_SNOWBALLS, 10, 10}, {SPRITE_HOURGLASS, 5, 6}, {SPRITE_LIFE, 7, 9},
+                 {SPRITE_BELL, 2, 12},     {SPRITE_SNOWFLAKE + 1, 7, 12}};
     for (int r = 0; r < 12; r++)
         for (int c = 0; c < 15; c++) {
             for (const Item& it : items)
                 if (it.r == r && it.c == c)
                     put(it.sprite, X(c), Y(r) + 2 * std::sin(0.08 * (13 * c)));
             switch (cell(r, c)) {
-            case '#': put(32, X(c), Y(r)); break;
-            case 'I': put(29, X(c), Y(r)); break;
-            case 'C': put(30, X(c), Y(r)); break;
-            case 'S': put(88, X(c), Y(r)); break;
+            case '#': put(SPRITE_STONE, X(c), Y(r)); break;
+            case 'I': put(SPRITE_ICE, X(c), Y(r)); break;
+            case 'C': put(SPRITE_ICE_CRACKED, X(c), Y(r)); break;
+            case 'S': put(SPRITE_SLIPPERY, X(c), Y(r)); break;
             default: break;
             }
         }
@@ -171,31 +173,31 @@ bool mock_scene(cairo_surface_t* sheet, const std::string& pictures, const std::
             if (cell(r, c) != '#')
                 continue;
             if (r < 11 && cell(r + 1, c) == '.')
-                put(106 + r % 3, 16 + 48 * c, 92 + 48 * r);
+                put(SPRITE_HANGING_ICICLES + r % HANGING_ICICLE_VARIANTS, 16 + 48 * c, 92 + 48 * r);
             if (r == 0 || cell(r - 1, c) == '.') {
                 bool left = cell(r, c - 1) == '#', right = cell(r, c + 1) == '#';
-                put(left && right ? 102 : right ? 103 : left ? 104 : 105, 16 + 48 * c, 38 + 48 * r);
+                put(left && right ? SPRITE_CAP_BOTH : right ? SPRITE_CAP_RIGHT : left ? SPRITE_CAP_LEFT : SPRITE_CAP_ALONE, 16 + 48 * c, 38 + 48 * r);
             }
         }
-    put(53, X(5), Y(10), true);
-    put(94, X(8), Y(10));
-    put(98, X(3.2), Y(3));
-    put(57, X(10), Y(5) + 2);
-    put(61, X(6.5), Y(2), true);
-    put(65, X(2), Y(7));
-    put(90, X(6) + 1.5, Y(7));
-    put(48, X(5) + 12, Y(10) - 14, false, 160 / 255.0);
-    put(69, X(3.4), Y(10));
-    put(6, X(2.2), Y(10));
-    put(79, X(11), Y(7));
-    put(83, X(8), Y(3));
+    put(SPRITE_SNOWMAN + 1, X(5), Y(10), true);
+    put(SPRITE_BEAR_WALK + 1, X(8), Y(10));
+    put(SPRITE_BEAR_CHARGE + 1, X(3.2), Y(3));
+    put(SPRITE_GHOST + 1, X(10), Y(5) + 2);
+    put(SPRITE_BAT + 1, X(6.5), Y(2), true);
+    put(SPRITE_SPARK + 1, X(2), Y(7));
+    put(SPRITE_ICICLE_SHAKE, X(6) + 1.5, Y(7));
+    put(SPRITE_SNOWFLAKE, X(5) + 12, Y(10) - 14, false, 160 / 255.0);
+    put(SPRITE_SNOWBALL + 1, X(3.4), Y(10));
+    put(SPRITE_HERO_WALK + 2, X(2.2), Y(10));
+    put(SPRITE_PUFF + 3, X(11), Y(7));
+    put(SPRITE_SHARDS + 1, X(8), Y(3));
 
     put_picture(pictures + "/picture-01.png", 0, 48, 24, 576);
     put_picture(pictures + "/picture-01.png", 744, 48, 24, 576, true);
     put_picture(pictures + "/picture-02.png", 0, 624, 768, 24);
     put_picture(pictures + "/picture-03.png", 0, 0, 768, 48);
     put_picture(pictures + "/picture-04.png", 0, 648, 768, 24);
-    put(46, 688 - (0.62 - 1) * 24, 0 - (0.62 - 1) * 24);
+    put(SPRITE_LIFE, 688 - (0.62 - 1) * 24, 0 - (0.62 - 1) * 24);
     label(scene, "12340", 40, 10, 22, SNOW, false);
     label(scene, "Bonus 2500", 384, 10, 22, GOLD, true);
     label(scene, "Juleaften", 384, 649, 15, 0xAAE6FF, true);
@@ -232,8 +234,8 @@ bool mock_title(cairo_surface_t* sheet, const std::string& pictures, const std::
     label(scene, "Find the key and reach the door before time runs out.", 384, 280, 15, 0xAAE6FF, true);
     label(scene, "Press Enter to start", 384, 580, 22, GOLD, true);
     for (int i = 0; i < 4; i++)
-        put(25 + i, 200 + 100 * i, 195);
-    put(35, 130, 195);
+        put(SPRITE_HERO_CHEER + i, 200 + 100 * i, 195);
+    put(SPRITE_KEY, 130, 195);
     cairo_destroy(scene);
     scene = nullptr;
     bool ok = save_png(s, file.c_str());
