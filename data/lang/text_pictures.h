@@ -7,7 +7,7 @@
 #include <cstdint>
 
 // da
-inline constexpr uint64_t text_picture_bytes_da = 1227357;
+inline constexpr uint64_t text_picture_bytes_da = 1013942;
 inline constexpr int16_t text_runs_da[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -114,7 +114,7 @@ inline constexpr int16_t text_rects_da[830] = {
 };
 
 // sv
-inline constexpr uint64_t text_picture_bytes_sv = 1232737;
+inline constexpr uint64_t text_picture_bytes_sv = 1021762;
 inline constexpr int16_t text_runs_sv[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -221,7 +221,7 @@ inline constexpr int16_t text_rects_sv[830] = {
 };
 
 // nb
-inline constexpr uint64_t text_picture_bytes_nb = 1228978;
+inline constexpr uint64_t text_picture_bytes_nb = 1013142;
 inline constexpr int16_t text_runs_nb[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -328,7 +328,7 @@ inline constexpr int16_t text_rects_nb[830] = {
 };
 
 // fi
-inline constexpr uint64_t text_picture_bytes_fi = 1233495;
+inline constexpr uint64_t text_picture_bytes_fi = 1022863;
 inline constexpr int16_t text_runs_fi[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -434,7 +434,7 @@ inline constexpr int16_t text_rects_fi[820] = {
 };
 
 // is
-inline constexpr uint64_t text_picture_bytes_is = 1271144;
+inline constexpr uint64_t text_picture_bytes_is = 1050338;
 inline constexpr int16_t text_runs_is[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -540,7 +540,7 @@ inline constexpr int16_t text_rects_is[825] = {
 };
 
 // en
-inline constexpr uint64_t text_picture_bytes_en = 1331073;
+inline constexpr uint64_t text_picture_bytes_en = 1095742;
 inline constexpr int16_t text_runs_en[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -647,7 +647,7 @@ inline constexpr int16_t text_rects_en[830] = {
 };
 
 // de
-inline constexpr uint64_t text_picture_bytes_de = 1562187;
+inline constexpr uint64_t text_picture_bytes_de = 1291670;
 inline constexpr int16_t text_runs_de[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -753,7 +753,7 @@ inline constexpr int16_t text_rects_de[820] = {
 };
 
 // nl
-inline constexpr uint64_t text_picture_bytes_nl = 1505848;
+inline constexpr uint64_t text_picture_bytes_nl = 1242558;
 inline constexpr int16_t text_runs_nl[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -859,7 +859,7 @@ inline constexpr int16_t text_rects_nl[825] = {
 };
 
 // fr
-inline constexpr uint64_t text_picture_bytes_fr = 1536479;
+inline constexpr uint64_t text_picture_bytes_fr = 1275584;
 inline constexpr int16_t text_runs_fr[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -966,7 +966,7 @@ inline constexpr int16_t text_rects_fr[830] = {
 };
 
 // it
-inline constexpr uint64_t text_picture_bytes_it = 1431778;
+inline constexpr uint64_t text_picture_bytes_it = 1183204;
 inline constexpr int16_t text_runs_it[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -1072,7 +1072,7 @@ inline constexpr int16_t text_rects_it[825] = {
 };
 
 // es
-inline constexpr uint64_t text_picture_bytes_es = 1565536;
+inline constexpr uint64_t text_picture_bytes_es = 1300846;
 inline constexpr int16_t text_runs_es[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -1179,7 +1179,7 @@ inline constexpr int16_t text_rects_es[830] = {
 };
 
 // pt
-inline constexpr uint64_t text_picture_bytes_pt = 1547204;
+inline constexpr uint64_t text_picture_bytes_pt = 1281805;
 inline constexpr int16_t text_runs_pt[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -1285,7 +1285,7 @@ inline constexpr int16_t text_rects_pt[825] = {
 };
 
 // pt_BR
-inline constexpr uint64_t text_picture_bytes_pt_BR = 1558790;
+inline constexpr uint64_t text_picture_bytes_pt_BR = 1287940;
 inline constexpr int16_t text_runs_pt_BR[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -1391,7 +1391,7 @@ inline constexpr int16_t text_rects_pt_BR[825] = {
 };
 
 // pl
-inline constexpr uint64_t text_picture_bytes_pl = 1396005;
+inline constexpr uint64_t text_picture_bytes_pl = 1148711;
 inline constexpr int16_t text_runs_pl[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -1497,7 +1497,7 @@ inline constexpr int16_t text_rects_pl[825] = {
 };
 
 // cs
-inline constexpr uint64_t text_picture_bytes_cs = 1379988;
+inline constexpr uint64_t text_picture_bytes_cs = 1128530;
 inline constexpr int16_t text_runs_cs[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -1604,7 +1604,7 @@ inline constexpr int16_t text_rects_cs[830] = {
 };
 
 // hu
-inline constexpr uint64_t text_picture_bytes_hu = 1456552;
+inline constexpr uint64_t text_picture_bytes_hu = 1193646;
 inline constexpr int16_t text_runs_hu[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, -1, 12, 0, 13, 0, 14, 0, 15, 0,
@@ -1710,7 +1710,7 @@ inline constexpr int16_t text_rects_hu[825] = {
 };
 
 // ro
-inline constexpr uint64_t text_picture_bytes_ro = 1360723;
+inline constexpr uint64_t text_picture_bytes_ro = 1130040;
 inline constexpr int16_t text_runs_ro[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -1816,7 +1816,7 @@ inline constexpr int16_t text_rects_ro[825] = {
 };
 
 // el
-inline constexpr uint64_t text_picture_bytes_el = 1845979;
+inline constexpr uint64_t text_picture_bytes_el = 1523174;
 inline constexpr int16_t text_runs_el[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -1923,7 +1923,7 @@ inline constexpr int16_t text_rects_el[830] = {
 };
 
 // tr
-inline constexpr uint64_t text_picture_bytes_tr = 1251506;
+inline constexpr uint64_t text_picture_bytes_tr = 1036402;
 inline constexpr int16_t text_runs_tr[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2029,7 +2029,7 @@ inline constexpr int16_t text_rects_tr[825] = {
 };
 
 // uk
-inline constexpr uint64_t text_picture_bytes_uk = 1210185;
+inline constexpr uint64_t text_picture_bytes_uk = 1009255;
 inline constexpr int16_t text_runs_uk[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2135,7 +2135,7 @@ inline constexpr int16_t text_rects_uk[825] = {
 };
 
 // he
-inline constexpr uint64_t text_picture_bytes_he = 943471;
+inline constexpr uint64_t text_picture_bytes_he = 798838;
 inline constexpr int16_t text_runs_he[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2241,7 +2241,7 @@ inline constexpr int16_t text_rects_he[815] = {
 };
 
 // ar
-inline constexpr uint64_t text_picture_bytes_ar = 1353564;
+inline constexpr uint64_t text_picture_bytes_ar = 1138270;
 inline constexpr int16_t text_runs_ar[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2347,7 +2347,7 @@ inline constexpr int16_t text_rects_ar[815] = {
 };
 
 // fa
-inline constexpr uint64_t text_picture_bytes_fa = 1568652;
+inline constexpr uint64_t text_picture_bytes_fa = 1296798;
 inline constexpr int16_t text_runs_fa[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2453,7 +2453,7 @@ inline constexpr int16_t text_rects_fa[815] = {
 };
 
 // ur
-inline constexpr uint64_t text_picture_bytes_ur = 1622112;
+inline constexpr uint64_t text_picture_bytes_ur = 1345629;
 inline constexpr int16_t text_runs_ur[345] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2559,7 +2559,7 @@ inline constexpr int16_t text_rects_ur[815] = {
 };
 
 // hi
-inline constexpr uint64_t text_picture_bytes_hi = 1099967;
+inline constexpr uint64_t text_picture_bytes_hi = 900932;
 inline constexpr int16_t text_runs_hi[345] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2665,7 +2665,7 @@ inline constexpr int16_t text_rects_hi[815] = {
 };
 
 // bn
-inline constexpr uint64_t text_picture_bytes_bn = 1262553;
+inline constexpr uint64_t text_picture_bytes_bn = 1027723;
 inline constexpr int16_t text_runs_bn[345] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2771,7 +2771,7 @@ inline constexpr int16_t text_rects_bn[815] = {
 };
 
 // th
-inline constexpr uint64_t text_picture_bytes_th = 1079702;
+inline constexpr uint64_t text_picture_bytes_th = 899298;
 inline constexpr int16_t text_runs_th[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2877,7 +2877,7 @@ inline constexpr int16_t text_rects_th[820] = {
 };
 
 // vi
-inline constexpr uint64_t text_picture_bytes_vi = 1396718;
+inline constexpr uint64_t text_picture_bytes_vi = 1161377;
 inline constexpr int16_t text_runs_vi[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -2984,7 +2984,7 @@ inline constexpr int16_t text_rects_vi[830] = {
 };
 
 // id
-inline constexpr uint64_t text_picture_bytes_id = 1380511;
+inline constexpr uint64_t text_picture_bytes_id = 1149284;
 inline constexpr int16_t text_runs_id[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -3090,7 +3090,7 @@ inline constexpr int16_t text_rects_id[825] = {
 };
 
 // ko
-inline constexpr uint64_t text_picture_bytes_ko = 834358;
+inline constexpr uint64_t text_picture_bytes_ko = 685746;
 inline constexpr int16_t text_runs_ko[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -3196,7 +3196,7 @@ inline constexpr int16_t text_rects_ko[820] = {
 };
 
 // ja
-inline constexpr uint64_t text_picture_bytes_ja = 1483563;
+inline constexpr uint64_t text_picture_bytes_ja = 1186098;
 inline constexpr int16_t text_runs_ja[346] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 0, 13, 0, 14, 0, 15, 0,
@@ -3302,7 +3302,7 @@ inline constexpr int16_t text_rects_ja[815] = {
 };
 
 // zh
-inline constexpr uint64_t text_picture_bytes_zh = 1014486;
+inline constexpr uint64_t text_picture_bytes_zh = 817018;
 inline constexpr int16_t text_runs_zh[351] = {
     1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
     9, -1, 0, 10, 0, 11, 0, 12, -1, 13, 0, 14, 0, 15, 0, 16,
