@@ -38,7 +38,7 @@ bench: deps
 
 # Regenerates the committed art and tables under data/ with our own tools.
 assets:
-	@scripts/install-deps libcairo2-dev libpango1.0-dev fonts-noto-core fonts-dejavu-core
+	@scripts/install-deps libcairo2-dev libpango1.0-dev libpng-dev fonts-noto-core fonts-noto-cjk fonts-dejavu-core
 	@cmake -S tools -B $(TOOLS) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(TOOLS)
 	@cmake --build $(TOOLS) --target assets

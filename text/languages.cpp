@@ -1,6 +1,7 @@
 // The language table, the current language and the choice of language at
 // start-up from a code, the desktop's preferred locales or the environment.
 #include "text/text.h"
+#include "data/lang/text_pictures.h"
 
 #include <SDL_locale.h>
 #include <SDL_stdinc.h>
@@ -8,18 +9,31 @@
 #include <cstdlib>
 #include <cstring>
 
-// The text pictures are not made yet: their fields stay empty.
-#define LANGUAGE_INFO(index, code, rtl) { code, rtl, nullptr, 0, nullptr, nullptr, nullptr, language_texts[index] }
+// The text pictures are the built-in pictures 33 onwards, one per language in
+// this order, compiled in by draw/; their tables and byte lengths come from the
+// same generator, so every field here is a constant fixed before start-up.
+#define LANGUAGE_PICTURE(n) extern "C" const unsigned char picture_##n[];
+LANGUAGE_PICTURE(33) LANGUAGE_PICTURE(34) LANGUAGE_PICTURE(35) LANGUAGE_PICTURE(36) LANGUAGE_PICTURE(37)
+LANGUAGE_PICTURE(38) LANGUAGE_PICTURE(39) LANGUAGE_PICTURE(40) LANGUAGE_PICTURE(41) LANGUAGE_PICTURE(42)
+LANGUAGE_PICTURE(43) LANGUAGE_PICTURE(44) LANGUAGE_PICTURE(45) LANGUAGE_PICTURE(46) LANGUAGE_PICTURE(47)
+LANGUAGE_PICTURE(48) LANGUAGE_PICTURE(49) LANGUAGE_PICTURE(50) LANGUAGE_PICTURE(51) LANGUAGE_PICTURE(52)
+LANGUAGE_PICTURE(53) LANGUAGE_PICTURE(54) LANGUAGE_PICTURE(55) LANGUAGE_PICTURE(56) LANGUAGE_PICTURE(57)
+LANGUAGE_PICTURE(58) LANGUAGE_PICTURE(59) LANGUAGE_PICTURE(60) LANGUAGE_PICTURE(61) LANGUAGE_PICTURE(62)
+LANGUAGE_PICTURE(63) LANGUAGE_PICTURE(64)
+
+#define LANGUAGE_INFO(index, code, rtl, picture)                                                                  \
+    { #code, rtl, picture_##picture, text_picture_bytes_##code, text_runs_##code, text_run_index_##code,           \
+      text_rects_##code, language_texts[index] }
 
 const LanguageInfo language_table[LANGUAGE_COUNT] = {
-    LANGUAGE_INFO(0, "da", 0),  LANGUAGE_INFO(1, "sv", 0),  LANGUAGE_INFO(2, "nb", 0),     LANGUAGE_INFO(3, "fi", 0),
-    LANGUAGE_INFO(4, "is", 0),  LANGUAGE_INFO(5, "en", 0),  LANGUAGE_INFO(6, "de", 0),     LANGUAGE_INFO(7, "nl", 0),
-    LANGUAGE_INFO(8, "fr", 0),  LANGUAGE_INFO(9, "it", 0),  LANGUAGE_INFO(10, "es", 0),    LANGUAGE_INFO(11, "pt", 0),
-    LANGUAGE_INFO(12, "pt_BR", 0), LANGUAGE_INFO(13, "pl", 0), LANGUAGE_INFO(14, "cs", 0), LANGUAGE_INFO(15, "hu", 0),
-    LANGUAGE_INFO(16, "ro", 0), LANGUAGE_INFO(17, "el", 0), LANGUAGE_INFO(18, "tr", 0),    LANGUAGE_INFO(19, "uk", 0),
-    LANGUAGE_INFO(20, "he", 1), LANGUAGE_INFO(21, "ar", 1), LANGUAGE_INFO(22, "fa", 1),    LANGUAGE_INFO(23, "ur", 1),
-    LANGUAGE_INFO(24, "hi", 0), LANGUAGE_INFO(25, "bn", 0), LANGUAGE_INFO(26, "th", 0),    LANGUAGE_INFO(27, "vi", 0),
-    LANGUAGE_INFO(28, "id", 0), LANGUAGE_INFO(29, "ko", 0), LANGUAGE_INFO(30, "ja", 0),    LANGUAGE_INFO(31, "zh", 0),
+    LANGUAGE_INFO(0, da, 0, 33),     LANGUAGE_INFO(1, sv, 0, 34),  LANGUAGE_INFO(2, nb, 0, 35),  LANGUAGE_INFO(3, fi, 0, 36),
+    LANGUAGE_INFO(4, is, 0, 37),     LANGUAGE_INFO(5, en, 0, 38),  LANGUAGE_INFO(6, de, 0, 39),  LANGUAGE_INFO(7, nl, 0, 40),
+    LANGUAGE_INFO(8, fr, 0, 41),     LANGUAGE_INFO(9, it, 0, 42),  LANGUAGE_INFO(10, es, 0, 43), LANGUAGE_INFO(11, pt, 0, 44),
+    LANGUAGE_INFO(12, pt_BR, 0, 45), LANGUAGE_INFO(13, pl, 0, 46), LANGUAGE_INFO(14, cs, 0, 47), LANGUAGE_INFO(15, hu, 0, 48),
+    LANGUAGE_INFO(16, ro, 0, 49),    LANGUAGE_INFO(17, el, 0, 50), LANGUAGE_INFO(18, tr, 0, 51), LANGUAGE_INFO(19, uk, 0, 52),
+    LANGUAGE_INFO(20, he, 1, 53),    LANGUAGE_INFO(21, ar, 1, 54), LANGUAGE_INFO(22, fa, 1, 55), LANGUAGE_INFO(23, ur, 1, 56),
+    LANGUAGE_INFO(24, hi, 0, 57),    LANGUAGE_INFO(25, bn, 0, 58), LANGUAGE_INFO(26, th, 0, 59), LANGUAGE_INFO(27, vi, 0, 60),
+    LANGUAGE_INFO(28, id, 0, 61),    LANGUAGE_INFO(29, ko, 0, 62), LANGUAGE_INFO(30, ja, 0, 63), LANGUAGE_INFO(31, zh, 0, 64),
 };
 
 int32_t current_language = LANGUAGE_ENGLISH;
