@@ -85,9 +85,12 @@ BENCHMARK(BM_DrawTwentyMessages)->Unit(benchmark::kMicrosecond);
 void BM_MakeLargestTextPicture(benchmark::State& state)
 {
     int largest = FIRST_TEXT_PICTURE;
-    for (int n = FIRST_TEXT_PICTURE; n <= LAST_TEXT_PICTURE; n++)
+    int64_t all = 0;
+    for (int n = FIRST_TEXT_PICTURE; n <= LAST_TEXT_PICTURE; n++) {
+        all += builtin_pictures[n].length;
         if (builtin_pictures[n].length > builtin_pictures[largest].length)
             largest = n;
+    }
     const BuiltinPicture& picture = builtin_pictures[largest];
     if (picture.length <= 0) {
         state.SkipWithError("this build has no text pictures");
@@ -97,7 +100,8 @@ void BM_MakeLargestTextPicture(benchmark::State& state)
     SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(screen);
     const TextureSet saved = textures;
     textures.renderer = renderer;
-    state.SetLabel("picture " + std::to_string(largest) + ", " + std::to_string(picture.length / 1024) + " KiB");
+    state.SetLabel("picture " + std::to_string(largest) + ", " + std::to_string(picture.length / 1024) + " KiB; all " +
+                   std::to_string(LAST_TEXT_PICTURE - FIRST_TEXT_PICTURE + 1) + ": " + std::to_string(all / 1024) + " KiB");
     for (auto _ : state) {
         SDL_Texture* texture = language_picture_texture(picture.bytes, picture.length);
         if (!texture) {
