@@ -1,9 +1,213 @@
-// Translated-text drawing: placeholder-free stand-ins until the text pictures exist.
-#include "text/text.h"
+// Translated-text drawing: a message's run list names pieces of the current
+// language's text picture and placeholders; the placeholders take glyph text
+// or nested messages; the line is shrunk to a maximal width, aligned, and
+// laid out from the right in right-to-left languages.
+#include "text/local.h"
 
-int32_t draw_message_v(int32_t, int32_t, int32_t, int32_t, int32_t, uint32_t, int32_t, const char* const*, int32_t)
+#include "draw/draw.h"
+
+const LanguageInfo* text_languages = language_table;
+SDL_Texture* atlas_texture = nullptr;
+int32_t atlas_language = -1;
+
+// run_index's mark for a list a message does not have.
+static const uint16_t NO_LIST = 0xFFFF;
+
+// Fields of a piece rectangle, five per piece.
+enum { RECT_X, RECT_Y, RECT_W, RECT_H, RECT_BASELINE, RECT_FIELDS };
+
+// Picture pixels of margin at each side of a piece, outside its advance.
+static const int32_t PIECE_MARGIN = 8;
+
+// The picture is rendered at twice the drawn size.
+static const float PICTURE_TO_SCREEN = 0.5f;
+
+// A big message with only a small list draws its small pieces enlarged by
+// the ratio of the two line heights, 34 / 18, in single precision.
+static const float ENLARGED_SCALE = 1.8888888f;
+
+// The widest line draw_message lets a message take: the screen less a margin at each side.
+static const int32_t SCREEN_TEXT_WIDTH = 736;
+
+// The vertical and horizontal metrics of a small (0) and a big (1) line.
+struct LineMetrics {
+    float baseline;     // from the line's top to the pieces' baseline
+    float height;       // the line height a shrunk line stays centred on
+    int32_t text_trim;  // glyph text's width in a line, against text_width
+    float text_shift;   // glyph text's x against its slot
+};
+static const LineMetrics line_metrics[2] = {
+    {20.0f, 18.0f, -4, -3.0f},
+    {35.0f, 34.0f, -6, -4.0f},
+};
+
+// The empty string a placeholder takes when its argument is missing.
+static const char* const EMPTY_ARGUMENT = "";
+
+// Message id's small (big 0) or big run list in a language; null when the
+// message has no such list or the language has no text picture.
+static const int16_t* run_list(const LanguageInfo& language, int32_t id, int32_t big)
 {
-    return 0;
+    if (!language.runs || !language.run_index)
+        return nullptr;
+    uint16_t at = language.run_index[2 * id + (big ? 1 : 0)];
+    return at == NO_LIST ? nullptr : language.runs + at;
+}
+
+// The highest placeholder number in a run list; 0 for none or no list.
+static int32_t highest_placeholder(const int16_t* list)
+{
+    int32_t highest = 0;
+    for (int32_t i = 0; list && i < LAYOUT_ITEMS && list[i] != 0; i++)
+        if (-list[i] > highest)
+            highest = -list[i];
+    return highest;
+}
+
+// How many of the given arguments message id may read: as many as the
+// placeholders of its list and of the Danish small list ask for, at most 4,
+// and never more than the caller passed.
+static int32_t arguments_taken(int32_t id, int32_t big, int32_t arg_count)
+{
+    const LanguageInfo& language = text_languages[current_language];
+    const int16_t* chosen = big ? run_list(language, id, 1) : nullptr;
+    if (!chosen)
+        chosen = run_list(language, id, 0);
+    int32_t wanted = highest_placeholder(chosen);
+    int32_t danish = highest_placeholder(run_list(text_languages[0], id, 0));
+    if (danish > wanted)
+        wanted = danish;
+    if (wanted > MESSAGE_ARGS)
+        wanted = MESSAGE_ARGS;
+    if (arg_count < wanted)
+        wanted = arg_count < 0 ? 0 : arg_count;
+    return wanted;
+}
+
+// Makes the current language's picture texture when the cache holds another
+// language's or none; a picture that fails is tried again next time.
+static void refresh_atlas()
+{
+    if (atlas_texture && atlas_language == current_language)
+        return;
+    if (atlas_texture)
+        SDL_DestroyTexture(atlas_texture);
+    const LanguageInfo& language = text_languages[current_language];
+    atlas_texture = language_picture_texture(language.atlas_png, (int32_t)(uint32_t)language.atlas_size);
+    atlas_language = current_language;
+}
+
+int32_t layout_message(int32_t id, int32_t big, const char* const* args, int32_t arg_count, LayoutItem items[LAYOUT_ITEMS],
+                       float* total_width, float* scale)
+{
+    *total_width = 0.0f;
+    *scale = 1.0f;
+    if ((uint32_t)id >= MESSAGE_COUNT)
+        return 0;
+    const LanguageInfo& language = text_languages[current_language];
+    const int16_t* big_list = big ? run_list(language, id, 1) : nullptr;
+    if (big && !big_list)
+        *scale = ENLARGED_SCALE;
+    const int16_t* list = big_list ? big_list : run_list(language, id, 0);
+    const LineMetrics& line = line_metrics[big ? 1 : 0];
+
+    int32_t count = 0;
+    for (; list && count < LAYOUT_ITEMS && list[count] != 0; count++) {
+        int32_t v = list[count];
+        LayoutItem& item = items[count];
+        item = LayoutItem{-1, nullptr, -1, 0.0f};
+        if (v > 0) {
+            item.piece = v - 1;
+            int32_t w = language.rects[RECT_FIELDS * item.piece + RECT_W];
+            item.width = (float)(w - 2 * PIECE_MARGIN) * PICTURE_TO_SCREEN * *scale;
+        } else {
+            int32_t slot = -v - 1;
+            const char* arg = slot < arg_count && args && args[slot] ? args[slot] : EMPTY_ARGUMENT;
+            if (arg[0] == '\x01') {
+                // A nested message is laid out on its own, without arguments,
+                // so its placeholders are empty and it holds no reference.
+                item.message = read_message_ref(arg);
+                if (item.message >= 0) {
+                    LayoutItem nested[LAYOUT_ITEMS];
+                    float nested_scale;
+                    layout_message(item.message, big, nullptr, 0, nested, &item.width, &nested_scale);
+                }
+            } else {
+                item.text = arg;
+                item.width = (float)(text_width(arg, big) + line.text_trim);
+            }
+        }
+        *total_width += item.width;
+    }
+    return count;
+}
+
+void draw_message_runs(int32_t id, int32_t big, uint32_t colour, const char* const* args, int32_t arg_count, float x, float y,
+                       float fit)
+{
+    LayoutItem items[LAYOUT_ITEMS];
+    float total, scale;
+    int32_t count = layout_message(id, big, args, arg_count, items, &total, &scale);
+    if (count == 0)
+        return;
+    const LanguageInfo& language = text_languages[current_language];
+    const LineMetrics& line = line_metrics[big ? 1 : 0];
+    const float k = scale * fit * PICTURE_TO_SCREEN;
+    const float baseline = y + line.baseline * fit;
+    const float text_shift = line.text_shift * fit;
+
+    // A right-to-left line keeps its items in reading order and puts the
+    // first at the right end; it covers the same span either way.
+    const bool rtl = language.rtl != 0;
+    float pen = rtl ? x + total * fit : x;
+    for (int32_t i = 0; i < count; i++) {
+        const LayoutItem& item = items[i];
+        const float w = item.width * fit;
+        const float left = rtl ? pen - w : pen;
+        if (item.piece >= 0) {
+            if (atlas_texture) {
+                const int16_t* r = language.rects + RECT_FIELDS * item.piece;
+                SDL_Rect source = {r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H]};
+                SDL_FRect destination = {left - (float)PIECE_MARGIN * k, baseline - (float)r[RECT_BASELINE] * k,
+                                         (float)r[RECT_W] * k, (float)r[RECT_H] * k};
+                SDL_SetTextureColorMod(atlas_texture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+                SDL_SetTextureAlphaMod(atlas_texture, colour >> 24);
+                SDL_RenderCopyF(textures.renderer, atlas_texture, &source, &destination);
+            }
+        } else if (item.message >= 0) {
+            draw_message_runs(item.message, big, colour, nullptr, 0, left, y, fit);
+        } else if (item.text) {
+            draw_text_scaled(item.text, big, 0, colour, left + text_shift, y, fit);
+        }
+        pen = rtl ? pen - w : pen + w;
+    }
+}
+
+int32_t draw_message_v(int32_t id, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour, int32_t max_width,
+                       const char* const* args, int32_t arg_count)
+{
+    if ((uint32_t)id >= MESSAGE_COUNT)
+        return 0;
+    refresh_atlas();
+    arg_count = arguments_taken(id, big, arg_count);
+
+    LayoutItem items[LAYOUT_ITEMS];
+    float total, scale;
+    layout_message(id, big, args, arg_count, items, &total, &scale);
+    float fit = 1.0f;
+    if (max_width > 0 && total > (float)max_width)
+        fit = (float)max_width / total;
+
+    float left = (float)x;
+    if (align == 1)
+        left = (float)x + (fit * total) * -0.5f;
+    else if (align == 2)
+        left = (float)x - total * fit;
+    // A shrunk line stays centred on the height of a full one.
+    float top = (float)y + (1.0f - fit) * line_metrics[big ? 1 : 0].height * 0.5f;
+
+    draw_message_runs(id, big, colour, args, arg_count, left, top, fit);
+    return (int32_t)(total * fit);
 }
 
 int32_t draw_message_fit(int32_t id, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour, int32_t max_width,
@@ -15,16 +219,16 @@ int32_t draw_message_fit(int32_t id, int32_t x, int32_t y, int32_t big, int32_t 
 int32_t draw_message(int32_t id, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour,
                      std::initializer_list<const char*> args)
 {
-    return draw_message_v(id, x, y, big, align, colour, 736, args.begin(), (int32_t)args.size());
+    return draw_message_v(id, x, y, big, align, colour, SCREEN_TEXT_WIDTH, args.begin(), (int32_t)args.size());
 }
 
-void draw_name(const char*, int32_t, int32_t, int32_t, int32_t, uint32_t) {}
-
-int32_t layout_message(int32_t, int32_t, const char* const*, int32_t, LayoutItem[LAYOUT_ITEMS], float* total_width, float* scale)
+void draw_name(const char* name, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour)
 {
-    *total_width = 0;
-    *scale = 1;
-    return 0;
+    if (name[0] == '\x01') {
+        int32_t message = read_message_ref(name);
+        if (message >= 0)
+            draw_message(message, x, y, big, align, colour);
+        return;
+    }
+    draw_text(name, x, y, big, align, colour);
 }
-
-void draw_message_runs(int32_t, int32_t, uint32_t, const char* const*, int32_t, float, float, float) {}

@@ -1,9 +1,10 @@
 // Message references, the ring of short formatted strings, and the lookups
 // of the title, the built-in names and glyph-safe texts.
-#include "text/text.h"
+#include "text/local.h"
 #include "draw/draw.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 // The Danish texts of these messages are the built-in world and level names.
@@ -30,6 +31,14 @@ char* msg_ref_text(int32_t n)
     char* buffer = next_ring_buffer();
     snprintf(buffer, TEXT_RING_BYTES, "\x01%d", n);
     return buffer;
+}
+
+int32_t read_message_ref(const char* ref)
+{
+    // The number is checked while it is still a long: narrowed first, a
+    // reference such as 4294967298 would wrap round to a real message.
+    long n = strtol(ref + 1, nullptr, 10);
+    return n >= 0 && n < MESSAGE_COUNT ? (int32_t)n : -1;
 }
 
 const char* current_title() { return language_table[current_language].texts[0]; }

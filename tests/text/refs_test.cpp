@@ -1,6 +1,6 @@
 // The text ring, number and reference strings, the built-in names as
 // references, and the glyph-safe texts.
-#include "text/text.h"
+#include "text/local.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +26,18 @@ TEST(TextRing, NumbersAndReferences)
     EXPECT_STREQ(num_text(INT32_MIN), "-2147483648");
     EXPECT_EQ(std::string(msg_ref_text(2)), std::string("\x01" "2"));
     EXPECT_EQ(std::string(msg_ref_text(117)), std::string("\x01" "117"));
+}
+
+TEST(MessageRef, NumbersOutsideTheMessagesNameNone)
+{
+    struct Case { const char* ref; int32_t message; };
+    const Case cases[] = {
+        {"\x01" "0", 0},       {"\x01" "117", 117},   {"\x01" " +27x", 27},  {"\x01", 0},
+        {"\x01" "118", -1},    {"\x01" "-1", -1},     {"\x01" "4294967298", -1},
+        {"\x01" "-4294967294", -1},                    {"\x01" "99999999999999999999999", -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(read_message_ref(c.ref), c.message) << c.ref + 1;
 }
 
 TEST(LevelNameRef, BuiltInNamesBecomeReferences)
