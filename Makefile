@@ -7,7 +7,7 @@ BENCH   := build/bench
 TOOLS   := build/tools
 ARGS    ?=
 
-.PHONY: run build test bench assets deps rebaseline clean
+.PHONY: run build test bench assets pictures deps rebaseline clean
 
 deps:
 	@scripts/install-deps
@@ -17,7 +17,7 @@ build: deps
 	@cmake --build $(RELEASE) --target frostova
 
 run: build
-	./$(RELEASE)/frostova $(ARGS)
+	./$(RELEASE)/shell/frostova $(ARGS)
 
 test: deps
 	@cmake -S . -B $(TESTING) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROSTOVA_SANITIZE=ON -DFROSTOVA_TESTS=ON >/dev/null
@@ -30,6 +30,7 @@ rebaseline: deps
 	@cmake -S . -B $(TESTING) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROSTOVA_SANITIZE=ON -DFROSTOVA_TESTS=ON >/dev/null
 	@cmake --build $(TESTING)
 	FROSTOVA_REBASELINE=1 SDL_VIDEODRIVER=dummy ./$(TESTING)/tests/test_draw --gtest_filter='Golden*'
+	FROSTOVA_REBASELINE=1 SDL_VIDEODRIVER=dummy ./$(TESTING)/tests/test_shell --gtest_filter='Golden*'
 
 bench: deps
 	@cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFROSTOVA_BENCH=ON >/dev/null
@@ -42,6 +43,12 @@ assets:
 	@cmake -S tools -B $(TOOLS) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(TOOLS)
 	@cmake --build $(TOOLS) --target assets
+
+# Writes the README's pictures, docs/scene.png and docs/title.png, with the
+# game's own headless test and title-picture mode.
+pictures: build
+	@scripts/install-deps imagemagick
+	@scripts/make-pictures $(RELEASE)/shell/frostova
 
 clean:
 	rm -rf build

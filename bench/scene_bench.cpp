@@ -3,9 +3,11 @@
 // under their markers, and every snowball, particle and pop-up slot taken.
 #include <benchmark/benchmark.h>
 #include <SDL.h>
+#include <cstdio>
 #include "draw/draw.h"
 #include "levels/levels.h"
 #include "rules/rules.h"
+#include "text/text.h"
 
 namespace {
 
@@ -97,5 +99,43 @@ BENCHMARK(BM_DrawBusyScene)
     ->Arg(SDL_PIXELFORMAT_ARGB8888)
     ->Arg(SDL_PIXELFORMAT_ABGR8888)
     ->Unit(benchmark::kMillisecond);
+
+// The same scene in its level intro: the head-up display with the world
+// band, the level band and their lines over the field, on the surface format
+// the headless test and the title pictures use.
+void BM_DrawBusySceneIntro(benchmark::State& state)
+{
+    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(screen);
+    if (!renderer) {
+        state.SkipWithError(SDL_GetError());
+        SDL_FreeSurface(screen);
+        return;
+    }
+    const TextureSet saved = textures;
+    load_textures(renderer);
+    background_theme = -1;
+    fill_busy_scene();
+    snprintf(level_table[0].world, sizeof level_table[0].world, "%s", language_table[0].texts[32]);
+    snprintf(level_table[0].name, sizeof level_table[0].name, "%s", language_table[0].texts[35]);
+    play.state = STATE_INTRO;
+    play.tick = 60;
+    play.lives = 7;
+    play.snowballs_left = 9;
+    play.score = 1234560;
+    draw_game();
+    for (auto _ : state) {
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+        draw_game();
+        SDL_RenderFlush(renderer);
+    }
+    textures.background = nullptr;
+    background_theme = -1;
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(screen);
+    textures = saved;
+}
+BENCHMARK(BM_DrawBusySceneIntro)->Unit(benchmark::kMillisecond);
 
 }  // namespace

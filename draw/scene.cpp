@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include "draw/draw.h"
+#include "draw/local.h"
 #include "levels/levels.h"
 #include "rules/rules.h"
 
@@ -294,5 +295,5 @@ void draw_game()
 {
     const LevelRecord* level = current_level();
     draw_play_field(level);
-    // The frames, bars, head-up display and overlays go over the field here.
+    draw_hud_and_overlays(level);
 }

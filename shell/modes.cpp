@@ -81,5 +81,7 @@ int start_modes()
     const char* sound_path = getenv("OLPI_LYDPROEVE");
     if (sound_path)
         return run_sound_test(sound_path);
+    if (options.title_picture)
+        return run_title_pictures(options.title_picture);
     return run_game();
 }

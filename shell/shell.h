@@ -1,6 +1,7 @@
 // Game shell: the program entry and command line, the start-up of the four
-// modes, the headless test and the sound test, and the data folder with the
-// settings, high-score and own-levels files.
+// modes, the headless test, the sound test and the title pictures, the title
+// screen, and the data folder with the settings, high-score and own-levels
+// files.
 #pragma once
 #include <SDL.h>
 #include <cstdint>
@@ -81,6 +82,8 @@ int start_modes();
 int run_headless_test(int32_t frames, const char* script, const char* out_dir, int32_t start_level);
 // Writes 20 seconds of each of songs 0, 1 and 2 to path as raw samples; the exit code.
 int run_sound_test(const char* path);
+// Writes the title screen at ticks 31 and 451 to file and to file + ".2.bmp" as BMP pictures; the exit code.
+int run_title_pictures(const char* file);
 
 // ---- Title screen ----
 

@@ -6,15 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "stb_image.h"
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-// The writer is a foreign header: its own warnings are not ours to mend.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#include "stb_image_write.h"
-#pragma GCC diagnostic pop
+#include "tests/golden.h"
 
 namespace {
 
@@ -50,48 +42,9 @@ protected:
             }
         return out;
     }
-    // Compares a picture with its reference, each channel of each pixel to
-    // within a small tolerance; with FROSTOVA_REBASELINE=1 writes the
-    // reference instead. A picture that differs is written beside the test
-    // program as NAME.actual.png for a look.
-    void expect_reference(const std::string& name, const std::vector<unsigned char>& picture, int w, int h)
-    {
-        const int TOLERANCE = 8;
-        const std::string path = std::string(FROSTOVA_SOURCE_DIR) + "/tests/draw/golden/" + name + ".png";
-        const char* rebaseline = getenv("FROSTOVA_REBASELINE");
-        if (rebaseline && strcmp(rebaseline, "1") == 0) {
-            ASSERT_NE(stbi_write_png(path.c_str(), w, h, 3, picture.data(), 3 * w), 0) << path;
-            return;
-        }
-        int rw = 0, rh = 0, channels = 0;
-        unsigned char* reference = stbi_load(path.c_str(), &rw, &rh, &channels, 3);
-        ASSERT_NE(reference, nullptr) << path << ": no reference picture; make rebaseline writes it";
-        int differing = 0, first_x = -1, first_y = -1, worst = 0;
-        if (rw == w && rh == h) {
-            for (int i = 0; i < w * h; i++) {
-                int d = 0;
-                for (int k = 0; k < 3; k++)
-                    d = std::max(d, std::abs(picture[3 * i + k] - reference[3 * i + k]));
-                if (d > TOLERANCE) {
-                    if (differing++ == 0) {
-                        first_x = i % w;
-                        first_y = i / w;
-                    }
-                }
-                worst = std::max(worst, d);
-            }
-        }
-        stbi_image_free(reference);
-        ASSERT_EQ(rw, w) << path;
-        ASSERT_EQ(rh, h) << path;
-        if (differing > 0)
-            stbi_write_png((name + ".actual.png").c_str(), w, h, 3, picture.data(), 3 * w);
-        EXPECT_EQ(differing, 0) << name << ": first at (" << first_x << ", " << first_y << "), worst channel difference "
-                                << worst << "; the picture drawn is " << name << ".actual.png";
-    }
     void expect_screen(const std::string& name)
     {
-        expect_reference(name, rgb(0, 0, W, H), W, H);
+        expect_golden(name, rgb(0, 0, W, H), W, H);
     }
 };
 
@@ -234,7 +187,7 @@ TEST_F(GoldenScene, HeroPoses)
             memcpy(&strip[((size_t)y * PIECE_W * COUNT + (size_t)n * PIECE_W) * 3], &piece[(size_t)y * PIECE_W * 3],
                    (size_t)PIECE_W * 3);
     }
-    expect_reference("hero-poses", strip, PIECE_W * COUNT, PIECE_H);
+    expect_golden("hero-poses", strip, PIECE_W * COUNT, PIECE_H);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ void draw_effect(cairo_t* cr, int sprite);
 cairo_surface_t* make_sheet();
 // Pictures 1..6: frames, bars, band and logo, written into dir.
 bool make_furniture(const char* dir);
-// The review pictures: contact sheet and mock scene, written into dir.
+// The review picture: the contact sheet, written into dir.
 bool make_review(cairo_surface_t* sheet, const char* pictures_dir, const char* dir);
 // A mock of the title screen's furniture, for review only.
 bool make_title_review(cairo_surface_t* sheet, const char* pictures_dir, const char* file);

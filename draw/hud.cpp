@@ -1,0 +1,115 @@
+// What goes over the play field: the frames and bars that close it, the
+// head-up display in the two bars, and the overlays the play state asks for
+// (the level intro, the level-done panel and the frozen-enemies line). Like
+// the rest of the play scene this only reads the play state and the level.
+#include <cstdio>
+#include <cstdlib>
+#include "draw/draw.h"
+#include "draw/local.h"
+#include "rules/rules.h"
+#include "text/text.h"
+
+// Colours, 0xAABBGGRR.
+static const uint32_t PALE_BLUE = 0xffffe6aau;
+static const uint32_t WHITE = 0xffffffffu;
+static const uint32_t GOLD = 0xff78e2ffu;
+static const uint32_t LIGHT_RED = 0xff7878ffu;
+
+// The sprites the head-up display borrows as icons.
+enum { SPRITE_LIFE_ICON = 46, SPRITE_SNOWBALL_ICON = 68 };
+
+enum {
+    MSG_SCORE = 24,
+    MSG_BONUS = 25,
+    MSG_LEVEL_NUMBER = 26,
+    MSG_WORLD = 27,
+    MSG_READY = 28,
+    MSG_LEVEL_DONE = 29,
+    MSG_BONUS_ADDED = 30,
+    MSG_FROZEN = 31,
+};
+
+enum { SMALL = 0, BIG = 1 };
+enum { LEFT = 0, CENTRE = 1 };
+
+enum { MAX_LIFE_ICONS = 5, MAX_SNOWBALL_ICONS = 6 };
+
+// A low bonus warns by blinking: 15 ticks gold, then 15 light red.
+static uint32_t bonus_colour()
+{
+    if (play.bonus > 1000)
+        return GOLD;
+    return (play.tick / 15) % 2 == 0 ? GOLD : LIGHT_RED;
+}
+
+// The level name in the bottom bar: a built-in name in the player's language,
+// kept inside the bar's middle, and a name of the player's own unchanged.
+static void draw_bottom_name(const LevelRecord* level)
+{
+    const char* name = level_name_ref(level->name);
+    if (name[0] == '\x01')
+        draw_message_fit(atoi(name + 1), 384, 648, SMALL, CENTRE, PALE_BLUE, 440, {});
+    else
+        draw_text(name, 384, 648, SMALL, CENTRE, PALE_BLUE);
+}
+
+static void draw_hud(const LevelRecord* level)
+{
+    char number[16];
+    draw_message_fit(MSG_SCORE, 30, 2, SMALL, LEFT, PALE_BLUE, 120, {});
+    snprintf(number, sizeof number, "%d", (int)play.score);
+    draw_text(number, 30, 20, SMALL, LEFT, WHITE);
+
+    draw_message_fit(MSG_BONUS, 330, 2, SMALL, CENTRE, PALE_BLUE, 150, {});
+    snprintf(number, sizeof number, "%d", (int)play.bonus);
+    draw_text(number, 330, 20, SMALL, CENTRE, bonus_colour());
+
+    draw_message_fit(MSG_LEVEL_NUMBER, 520, 12, SMALL, CENTRE, PALE_BLUE, 170, {num_text(play.level + 1)});
+
+    // The life being played is not shown, only the spare ones, right to left.
+    const int32_t lives = play.lives - 1 < MAX_LIFE_ICONS ? play.lives - 1 : MAX_LIFE_ICONS;
+    for (int32_t i = 0; i < lives; i++)
+        draw_sprite_scaled((float)(688 - 30 * i), 0.0f, 0.62f, SPRITE_LIFE_ICON, 0, 255);
+    const int32_t balls = play.snowballs_left < MAX_SNOWBALL_ICONS ? play.snowballs_left : MAX_SNOWBALL_ICONS;
+    for (int32_t i = 0; i < balls; i++)
+        draw_sprite_scaled((float)(560 + 18 * i), 4.0f, 0.75f, SPRITE_SNOWBALL_ICON, 0, 255);
+
+    if (level)
+        draw_bottom_name(level);
+}
+
+static void draw_intro(const LevelRecord* level)
+{
+    draw_band(250, 150);
+    if (level && level_starts_world() && play.tick <= 149) {
+        draw_band(160, 80);
+        draw_message(MSG_WORLD, 384, 178, BIG, CENTRE, GOLD, {level_name_ref(level->world)});
+    }
+    draw_message(MSG_LEVEL_NUMBER, 384, 262, BIG, CENTRE, WHITE, {num_text(play.level + 1)});
+    if (level)
+        draw_name(level_name_ref(level->name), 384, 312, BIG, CENTRE, PALE_BLUE);
+    draw_message(MSG_READY, 384, 356, SMALL, CENTRE, GOLD, {});
+}
+
+// The panel waits until the hero has begun to fade out at the door.
+static void draw_level_done()
+{
+    draw_band(280, 90);
+    draw_message(MSG_LEVEL_DONE, 384, 290, BIG, CENTRE, WHITE, {});
+    draw_message(MSG_BONUS_ADDED, 384, 334, SMALL, CENTRE, GOLD, {});
+}
+
+void draw_hud_and_overlays(const LevelRecord* level)
+{
+    // The frames and bars hide whatever sticks out of the play area.
+    draw_side_frames();
+    draw_bars();
+    draw_hud(level);
+    if (play.state == STATE_INTRO)
+        draw_intro(level);
+    else if (play.state == STATE_LEVEL_DONE && play.tick >= 41)
+        draw_level_done();
+    // Last, so that no panel hides it, in whatever state play is.
+    if (play.freeze_ticks != 0)
+        draw_message(MSG_FROZEN, 384, 54, SMALL, CENTRE, PALE_BLUE, {});
+}
