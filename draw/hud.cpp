@@ -15,9 +15,6 @@ static const uint32_t WHITE = 0xffffffffu;
 static const uint32_t GOLD = 0xff78e2ffu;
 static const uint32_t LIGHT_RED = 0xff7878ffu;
 
-// The sprites the head-up display borrows as icons.
-enum { SPRITE_LIFE_ICON = 46, SPRITE_SNOWBALL_ICON = 68 };
-
 enum {
     MSG_SCORE = 24,
     MSG_BONUS = 25,
@@ -69,10 +66,10 @@ static void draw_hud(const LevelRecord* level)
     // The life being played is not shown, only the spare ones, right to left.
     const int32_t lives = play.lives - 1 < MAX_LIFE_ICONS ? play.lives - 1 : MAX_LIFE_ICONS;
     for (int32_t i = 0; i < lives; i++)
-        draw_sprite_scaled((float)(688 - 30 * i), 0.0f, 0.62f, SPRITE_LIFE_ICON, 0, 255);
+        draw_sprite_scaled((float)(688 - 30 * i), 0.0f, 0.62f, SPRITE_LIFE, 0, 255);
     const int32_t balls = play.snowballs_left < MAX_SNOWBALL_ICONS ? play.snowballs_left : MAX_SNOWBALL_ICONS;
     for (int32_t i = 0; i < balls; i++)
-        draw_sprite_scaled((float)(560 + 18 * i), 4.0f, 0.75f, SPRITE_SNOWBALL_ICON, 0, 255);
+        draw_sprite_scaled((float)(560 + 18 * i), 4.0f, 0.75f, SPRITE_SNOWBALL, 0, 255);
 
     if (level)
         draw_bottom_name(level);

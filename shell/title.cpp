@@ -17,9 +17,6 @@ static const uint32_t GOLD = 0xff78e2ffu;
 static const uint32_t BANNER_BLUE = 0xf0b75700u;
 static const uint32_t BANNER_YELLOW = 0xf000d7ffu;
 
-// The cheering hero and the turning key, four frames each.
-enum { SPRITE_HERO_CHEERING = 25, SPRITE_KEY = 35 };
-
 enum {
     MSG_TITLE = 0,
     MSG_BANNER = 1,
@@ -93,13 +90,13 @@ void draw_title()
     // The banner takes the space under the title and pushes the hero down.
     const bool banner = locale_banner_flag() != 0;
     const int32_t y0 = banner ? 176 : 150;
-    draw_sprite_scaled(360.0f, (float)y0, 2.0f, SPRITE_HERO_CHEERING + (f / TICKS_PER_FRAME) % 4, 0, 255);
+    draw_sprite_scaled(360.0f, (float)y0, 2.0f, SPRITE_HERO_CHEER + (f / TICKS_PER_FRAME) % HERO_CHEER_FRAMES, 0, 255);
     if (banner) {
         fill_rect(254, 124, 260, 15, BANNER_BLUE);
         fill_rect(254, 139, 260, 15, BANNER_YELLOW);
         draw_message(MSG_BANNER, 384, 127, SMALL, CENTRE, WHITE, {});
     }
-    draw_sprite_scaled(454.0f, (float)(y0 + 10), 1.3f, SPRITE_KEY + (f / TICKS_PER_FRAME) % 4, 0, 255);
+    draw_sprite_scaled(454.0f, (float)(y0 + 10), 1.3f, SPRITE_KEY + (f / TICKS_PER_FRAME) % KEY_FRAMES, 0, 255);
 
     draw_band(250, 300);
     draw_band(540, 100);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 #include "draw/draw.h"
+#include "text/local.h"
 
 struct TestScreen {
     static const int W = 768, H = 672;
@@ -29,6 +30,9 @@ struct TestScreen {
         if (renderer)
             SDL_DestroyRenderer(renderer);
         SDL_FreeSurface(surface);
+        // The text picture's texture went with the renderer.
+        atlas_texture = nullptr;
+        atlas_language = -1;
     }
     void clear()
     {

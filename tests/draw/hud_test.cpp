@@ -190,13 +190,13 @@ TEST_F(Hud, FramesAndBarsCoverTheFieldAndCarryTheIcons)
     Enemy& top = play.enemies[1];
     top.active = 1;
     top.kind = ENEMY_SNOWMAN;
-    top.x = 300.0f;
+    top.x = 170.0f;  // between the score and the bonus, where no text stands
     top.y = -40.0f;
     play.lives = 2;
     draw();
     EXPECT_EQ(screen.pixel(10, 48 + 220), FRAME);
     EXPECT_EQ(screen.sprite_at(30, 48 + 220), SPRITE_SNOWMAN) << "the part inside the field shows";
-    EXPECT_EQ(screen.pixel(24 + 320, 20), FRAME);
+    EXPECT_EQ(screen.pixel(24 + 190, 30), FRAME);
     EXPECT_EQ(screen.columns_with(SPRITE_SNOWMAN, 0, 47), 0);
     EXPECT_GT(screen.columns_with(SPRITE_LIFE_ICON, 0, 47), 0);
 }

@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <vector>
 #include "draw/draw.h"
+#include "text/local.h"
 
 class DrawScreen : public ::testing::Test {
 protected:
@@ -42,6 +43,9 @@ protected:
             SDL_FreeSurface(screen);
         textures = saved_textures;
         background_theme = saved_theme;
+        // The text picture's texture went with the renderer.
+        atlas_texture = nullptr;
+        atlas_language = -1;
     }
 
     // Sets every screen pixel to the colour, alpha included.

@@ -149,6 +149,10 @@ TEST_F(Title, LogoOnlyInDanish)
 // The banner's two bands lie under the title and push hero and key down.
 TEST_F(Title, BannerMovesTheHeroAndKeyDown)
 {
+    // The title would lie under the banner: in Danish without a logo texture
+    // nothing is drawn there but the bands.
+    set_language(0);
+    textures.logo = nullptr;
     for (uint32_t banner = 0; banner <= 1; banner++) {
         locale_banner = banner;
         draw(0);
@@ -161,7 +165,7 @@ TEST_F(Title, BannerMovesTheHeroAndKeyDown)
         EXPECT_NEAR(top_of(SPRITE_KEY, key.x), sprite_box(454.0f, y0 + 10.0f, 1.3f, SPRITE_KEY).y, 1.0)
             << "banner " << banner;
         // Blue over yellow, each 15 rows, from x 254 to 513, over black.
-        const uint32_t blue = screen.pixel(300, 130), yellow = screen.pixel(300, 145);
+        const uint32_t blue = screen.pixel(260, 130), yellow = screen.pixel(260, 145);
         if (banner) {
             EXPECT_GT((blue >> 16) & 0xff, 150u);
             EXPECT_LT(blue & 0xff, 10u);
