@@ -9,8 +9,9 @@
 
 // An enemy is inside the 720 x 576 play area when its collision box is: the
 // boxes are inset into the 48 x 48 square (a walker's by 10 pixels at each
-// side), so the square itself may stand out by up to that much.
-static const float INSET = 10.0f;
+// side), so the square itself may stand out by up to that much, and the cell
+// test lets a box's far edge pass a wall by less than its 0.01 pixel.
+static const float INSET = 10.0f + 0.01f;
 static const float MIN_X = -INSET, MAX_X = 720.0f - 48.0f + INSET;
 static const float MIN_Y = -INSET, MAX_Y = 576.0f - 48.0f + INSET;
 
