@@ -5,6 +5,9 @@
 #include "fuzz/renderer.h"
 #include "text/text.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -40,6 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         draw_message(id, 0, 640, big, align, 0xFF0000FFu, {args[0], args[1], args[2], args[3]});
     else if (count >= 1)
         draw_message_fit(id, 768, 0, big, align, 0xFF0000FFu, max_width, {args[0]});
+    LayoutItem items[LAYOUT_ITEMS];
+    float total = 0, scale = 0;
+    const int32_t laid = layout_message(id, big, args, count, items, &total, &scale);
+    if (laid < 0 || laid > LAYOUT_ITEMS || !std::isfinite(total) || !std::isfinite(scale)) {
+        fprintf(stderr, "layout of message %d: %d items, width %g, scale %g\n", id, laid, total, scale);
+        abort();
+    }
     if (id >= 0 && id < MESSAGE_COUNT)
         text_width(message_text(id), big);
     set_language(LANGUAGE_ENGLISH);
