@@ -48,8 +48,8 @@ static int run_game()
     if (options.fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     // A window or renderer that cannot be made (a scale beyond what the
-    // platform allows, or a negative one) is a failed start like SDL_Init's;
-    // so is a size past what a window size can hold at all.
+    // platform allows) is a failed start like SDL_Init's; so is a size that
+    // a window's 32-bit width and height cannot even hold.
     int64_t width = 768 * scale, height = 672 * scale;
     if (width > INT32_MAX || width < INT32_MIN || height > INT32_MAX || height < INT32_MIN) {
         SDL_SetError("a window of %lld x %lld pixels cannot be made", (long long)width, (long long)height);
