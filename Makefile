@@ -5,9 +5,14 @@ RELEASE := build/release
 TESTING := build/test
 BENCH   := build/bench
 TOOLS   := build/tools
+FUZZ    := build/fuzz
 ARGS    ?=
+# make fuzz / make soak: seconds per fuzz target, cores, ticks per level.
+FUZZ_SECONDS ?= 300
+FUZZ_JOBS    ?= $(shell nproc)
+SOAK_TICKS   ?= 1000000
 
-.PHONY: run build test bench assets pictures deps rebaseline clean
+.PHONY: run build test bench assets pictures deps rebaseline clean fuzz-build fuzz soak
 
 deps:
 	@scripts/install-deps
@@ -23,6 +28,22 @@ test: deps
 	@cmake -S . -B $(TESTING) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROSTOVA_SANITIZE=ON -DFROSTOVA_TESTS=ON >/dev/null
 	@cmake --build $(TESTING)
 	cd $(TESTING) && ctest --output-on-failure -j$$(nproc)
+	@$(MAKE) --no-print-directory fuzz-build
+	cd $(FUZZ) && ctest --output-on-failure -j$$(nproc)
+
+# The fuzz targets and the soak, built by clang with its sanitizers; make test
+# runs each target a few seconds and a short soak.
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+		-DCMAKE_CXX_COMPILER=clang++ -DFROSTOVA_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ)
+
+fuzz: fuzz-build
+	scripts/fuzz $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+
+soak: fuzz-build
+	seq 1 24 | xargs -P $(FUZZ_JOBS) -I{} ./$(FUZZ)/fuzz/soak --ticks $(SOAK_TICKS) --level {} \
+		--replays tests/levels/replays
 
 # Writes new reference pictures for the picture-comparison tests; look at them
 # before committing.

@@ -1,4 +1,4 @@
-// The command line, the whole-file reader and the filling of the level table.
+// The command line and the filling of the level table.
 #include "shell/shell.h"
 #include "levels/levels.h"
 
@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <sys/stat.h>
 
 Options options = {nullptr, 0, 0, 0, 0, nullptr, ".", nullptr, nullptr};
 int32_t start_level_index;
@@ -19,35 +18,6 @@ static const char* const usage_text =
 static int32_t number_of(const char* word)
 {
     return (int32_t)(uint32_t)(unsigned long)strtol(word, nullptr, 10);
-}
-
-char* read_file(const char* path)
-{
-    FILE* f = fopen(path, "rb");
-    if (!f)
-        return nullptr;
-    // A directory opens and seeks like a file but tells a size it cannot give.
-    struct stat info;
-    long size = -1;
-    if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && fseek(f, 0, SEEK_END) == 0)
-        size = ftell(f);
-    if (size < 0 || fseek(f, 0, SEEK_SET) != 0) {
-        fclose(f);
-        return nullptr;
-    }
-    char* text = (char*)malloc((size_t)size + 1);
-    if (!text) {
-        fclose(f);
-        return nullptr;
-    }
-    if (fread(text, 1, (size_t)size, f) != (size_t)size) {
-        free(text);
-        fclose(f);
-        return nullptr;
-    }
-    text[size] = 0;
-    fclose(f);
-    return text;
 }
 
 int read_command_line(int argc, char** argv)

@@ -49,10 +49,11 @@ static int format_path(char* dst, int size, const char* format, const char* base
     return 1;
 }
 
-static void read_high_scores(FILE* f)
+void parse_high_scores(const char* text, size_t size)
 {
     char line[128];
-    for (int i = 0; i < HIGH_SCORE_ROWS && fgets(line, sizeof line, f); i++) {
+    size_t at = 0;
+    for (int i = 0; i < HIGH_SCORE_ROWS && next_piece(text, size, &at, line, sizeof line); i++) {
         int score, level;
         char name[NAME_BYTES];
         if (sscanf(line, "%d %d %15[^\n]", &score, &level, name) == 3) {
@@ -89,11 +90,23 @@ void init_data_folder()
 
     if (!records_path[0])
         return;
-    FILE* f = fopen(records_path, "r");
-    if (f) {
-        read_high_scores(f);
-        fclose(f);
+    size_t size = 0;
+    char* text = read_whole_file(records_path, &size);
+    if (text) {
+        parse_high_scores(text, size);
+        free(text);
     }
+}
+
+void parse_settings(const char* text, size_t size)
+{
+    settings_language[0] = 0;
+    char line[64];
+    char code[16];
+    size_t at = 0;
+    while (next_piece(text, size, &at, line, sizeof line))
+        if (sscanf(line, "sprog %15s", code) == 1)
+            strcpy(settings_language, code);
 }
 
 const char* load_settings_language()
@@ -101,14 +114,11 @@ const char* load_settings_language()
     settings_language[0] = 0;
     if (!settings_path[0])
         return nullptr;
-    FILE* f = fopen(settings_path, "r");
-    if (!f)
+    size_t size = 0;
+    char* text = read_whole_file(settings_path, &size);
+    if (!text)
         return nullptr;
-    char line[64];
-    char code[16];
-    while (fgets(line, sizeof line, f))
-        if (sscanf(line, "sprog %15s", code) == 1)
-            strcpy(settings_language, code);
-    fclose(f);
+    parse_settings(text, size);
+    free(text);
     return settings_language[0] ? settings_language : nullptr;
 }

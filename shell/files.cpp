@@ -1,4 +1,5 @@
-// Writing the settings and high-score files, the own levels, and the end of
+// Reading and writing the game's files: the whole-file reader, the safe
+// write, the settings and high-score files, the own levels, and the end of
 // high-score name entry.
 #include "shell/shell.h"
 #include "shell/local.h"
@@ -7,28 +8,115 @@
 #include "sound/sound.h"
 #include "text/text.h"
 
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-// The old file is replaced only once the new one is wholly on disk, so a
-// crash, a full disk or a failed write leaves it as it was.
+// Every file the game reads goes through here. It is opened without waiting
+// (a FIFO without a writer would otherwise block in open), and only a regular
+// file is read: a FIFO, a device such as /dev/zero or a folder counts as a
+// file that cannot be read. The read loop ends at the size fstat gave, so a
+// file that grows meanwhile cannot keep it going.
+char* read_whole_file(const char* path, size_t* size)
+{
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return nullptr;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        (uint64_t)info.st_size >= (uint64_t)SIZE_MAX) {
+        close(fd);
+        return nullptr;
+    }
+    size_t want = (size_t)info.st_size;
+    char* text = (char*)malloc(want + 1);
+    size_t have = 0;
+    while (text && have < want) {
+        ssize_t n = read(fd, text + have, want - have);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            free(text);
+            text = nullptr;
+            break;
+        }
+        have += (size_t)n;
+    }
+    close(fd);
+    if (!text)
+        return nullptr;
+    text[want] = 0;
+    if (size)
+        *size = want;
+    return text;
+}
+
+char* read_file(const char* path)
+{
+    return read_whole_file(path, nullptr);
+}
+
+// A piece as fgets with a buffer of piece_size bytes would give it: up to and
+// including the next line feed, at most piece_size - 1 bytes.
+int32_t next_piece(const char* text, size_t size, size_t* at, char* piece, int32_t piece_size)
+{
+    size_t start = *at;
+    if (start >= size || piece_size < 2)
+        return 0;
+    size_t end = start;
+    while (end < size && end - start < (size_t)piece_size - 1)
+        if (text[end++] == '\n')
+            break;
+    memcpy(piece, text + start, end - start);
+    piece[end - start] = 0;
+    *at = end;
+    return 1;
+}
+
+// The new text goes to a temporary file of a name no one else uses, made
+// here and now (never an existing file or a link planted in its place), and
+// replaces the old file only once it is wholly on disk: a crash, a full disk
+// or a failed write leaves the old file as it was, and two games saving at
+// once each rename a whole file of their own.
 int32_t write_file_safely(const char* path, const char* data, int32_t size)
 {
-    char temp[DATA_PATH_BYTES + 8];
-    int n = snprintf(temp, sizeof temp, "%s.tmp", path);
-    if (!path[0] || n < 0 || n >= (int)sizeof temp)
+    if (!path[0] || size < 0)
         return -1;
-    FILE* f = fopen(temp, "w");
-    if (!f)
+    static std::atomic<uint32_t> serial;
+    char temp[DATA_PATH_BYTES + 48];
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; attempt++) {
+        struct timespec now;
+        clock_gettime(CLOCK_REALTIME, &now);
+        int n = snprintf(temp, sizeof temp, "%s.%ld-%u-%08lx.tmp", path, (long)getpid(), (unsigned)serial++,
+                         (unsigned long)(now.tv_nsec ^ (now.tv_sec << 20)) & 0xFFFFFFFFul);
+        if (n < 0 || n >= (int)sizeof temp)
+            return -1;
+        fd = open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return -1;
+    }
+    if (fd < 0)
         return -1;
-    int ok = fwrite(data, 1, size, f) == (size_t)size;
-    ok = fflush(f) == 0 && ok;
-    ok = fsync(fileno(f)) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
+    int ok = 1;
+    for (int32_t done = 0; ok && done < size;) {
+        ssize_t n = write(fd, data + done, (size_t)(size - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += ok ? (int32_t)n : 0;
+    }
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
     if (!ok || rename(temp, path) != 0) {
-        remove(temp);
+        unlink(temp);
         return -1;
     }
     return 0;

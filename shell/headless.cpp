@@ -2,12 +2,14 @@
 // from an input script and writes pictures, sound and a result line, and the
 // sound test, which writes three songs as raw samples.
 #include "shell/shell.h"
+#include "shell/local.h"
 #include "levels/levels.h"
 #include "rules/rules.h"
 #include "sound/sound.h"
 #include "draw/draw.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 enum {
     SCRIPT_FRAMES = 200000,
@@ -24,13 +26,11 @@ static int16_t probe_block[SAMPLE_RATE];
 // Lines "frame bits [s]"; a line longer than the buffer is read as several
 // pieces, and a piece without two numbers or with a frame out of range is
 // ignored.
-static void read_script(const char* path)
+void parse_script(const char* text, size_t size)
 {
-    FILE* f = path ? fopen(path, "r") : nullptr;
-    if (!f)
-        return;
     char piece[128];
-    while (fgets(piece, sizeof piece, f)) {
+    size_t at = 0;
+    while (next_piece(text, size, &at, piece, sizeof piece)) {
         int frame, bits;
         char mark = 0;
         if (sscanf(piece, "%d %d %c", &frame, &bits, &mark) >= 2 && frame >= 0 && frame < SCRIPT_FRAMES) {
@@ -38,7 +38,17 @@ static void read_script(const char* path)
             script_snap[frame] = mark == 's';
         }
     }
-    fclose(f);
+}
+
+// A script that cannot be read, or is no regular file, counts as empty.
+static void read_script(const char* path)
+{
+    size_t size = 0;
+    char* text = path ? read_whole_file(path, &size) : nullptr;
+    if (!text)
+        return;
+    parse_script(text, size);
+    free(text);
 }
 
 // Frames past the script tables hold no keys and want no picture.

@@ -43,14 +43,20 @@ static int run_game()
         fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return 1;
     }
-    int scale = window_scale();
+    int64_t scale = window_scale();
     uint32_t flags = SDL_WINDOW_RESIZABLE;
     if (options.fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     // A window or renderer that cannot be made (a scale beyond what the
-    // platform allows, or a negative one) is a failed start like SDL_Init's.
+    // platform allows) is a failed start like SDL_Init's; so is a size that
+    // a window's 32-bit width and height cannot even hold.
+    int64_t width = 768 * scale, height = 672 * scale;
+    if (width > INT32_MAX || width < INT32_MIN || height > INT32_MAX || height < INT32_MIN) {
+        SDL_SetError("a window of %lld x %lld pixels cannot be made", (long long)width, (long long)height);
+        return sdl_failure();
+    }
     game_window = SDL_CreateWindow(language_table[get_language()].texts[0], SDL_WINDOWPOS_CENTERED,
-                                   SDL_WINDOWPOS_CENTERED, 768 * scale, 672 * scale, flags);
+                                   SDL_WINDOWPOS_CENTERED, (int)width, (int)height, flags);
     if (!game_window)
         return sdl_failure();
     game_renderer = SDL_CreateRenderer(game_window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);

@@ -2,10 +2,19 @@
 // reader with its bad lines, the settings line, the own levels with their
 // fallback, the end of name entry and the write through a temporary file.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
+#include <functional>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 #include "levels/levels.h"
 #include "rules/rules.h"
@@ -178,6 +187,37 @@ TEST(SettingsFile, SaveWritesTheCurrentLanguageAndReadsBack)
     set_language(LANGUAGE_ENGLISH);
 }
 
+// Files in a folder other than the ones named.
+std::vector<std::string> strays(const std::string& folder, const std::vector<std::string>& known)
+{
+    std::vector<std::string> found;
+    DIR* d = opendir(folder.c_str());
+    while (dirent* e = d ? readdir(d) : nullptr) {
+        std::string name = e->d_name;
+        if (name != "." && name != ".." && std::find(known.begin(), known.end(), name) == known.end())
+            found.push_back(name);
+    }
+    if (d)
+        closedir(d);
+    return found;
+}
+
+// Runs body in a child process whose files may grow to at most limit bytes;
+// the child's exit code.
+int with_file_size_limit(rlim_t limit, const std::function<int()>& body)
+{
+    pid_t pid = fork();
+    if (pid == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit r = {limit, limit};
+        setrlimit(RLIMIT_FSIZE, &r);
+        _exit(body());
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 TEST(SafeWrite, ReplacesTheFileOnlyWhenTheNewOneIsWhole)
 {
     TempDir t;
@@ -185,22 +225,69 @@ TEST(SafeWrite, ReplacesTheFileOnlyWhenTheNewOneIsWhole)
     write_text(path, "old\n");
     EXPECT_EQ(write_file_safely(path.c_str(), "new\n", 4), 0);
     EXPECT_EQ(read_text(path), "new\n");
-    EXPECT_FALSE(file_exists(path + ".tmp"));
+    EXPECT_EQ(strays(t.path, {"rekorder.txt"}), std::vector<std::string>{});
 
-    // The temporary file cannot be made: the old file stays as it was.
-    mkdir((path + ".tmp").c_str(), 0755);
-    EXPECT_EQ(write_file_safely(path.c_str(), "newer\n", 6), -1);
+    // The disk takes no more bytes: the write fails, the old file stays as it
+    // was and no temporary file is left.
+    const std::string big(4096, 'b');
+    EXPECT_EQ(with_file_size_limit(100, [&] { return write_file_safely(path.c_str(), big.data(), 4096) == -1; }), 1);
     EXPECT_EQ(read_text(path), "new\n");
-    rmdir((path + ".tmp").c_str());
+    EXPECT_EQ(strays(t.path, {"rekorder.txt"}), std::vector<std::string>{});
 
     // The target is a folder: the rename fails and no temporary file stays.
     mkdir((t.path + "/folder").c_str(), 0755);
     write_text(t.path + "/folder/inside", "x");
     EXPECT_EQ(write_file_safely((t.path + "/folder").c_str(), "x", 1), -1);
-    EXPECT_FALSE(file_exists(t.path + "/folder.tmp"));
+    EXPECT_EQ(strays(t.path, {"rekorder.txt", "folder"}), std::vector<std::string>{});
 
     EXPECT_EQ(write_file_safely("", "x", 1), -1);
     EXPECT_EQ(write_file_safely((t.path + "/missing/file").c_str(), "x", 1), -1);
+}
+
+// A link planted where a fixed temporary name would be is never followed.
+TEST(SafeWrite, PlantedLinkIsNotFollowed)
+{
+    TempDir t;
+    const std::string path = t.path + "/rekorder.txt";
+    write_text(t.path + "/victim", "keep\n");
+    for (const char* name : {"/rekorder.txt.tmp", "/rekorder.txt.new", "/rekorder.txt~"})
+        ASSERT_EQ(symlink((t.path + "/victim").c_str(), (t.path + name).c_str()), 0);
+    EXPECT_EQ(write_file_safely(path.c_str(), "new\n", 4), 0);
+    EXPECT_EQ(read_text(path), "new\n");
+    EXPECT_EQ(read_text(t.path + "/victim"), "keep\n");
+    struct stat st;
+    ASSERT_EQ(lstat(path.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+}
+
+// Two games saving at once: every save succeeds, a reader never sees a mixed
+// or cut file, and one whole file is left.
+TEST(SafeWrite, TwoSavesAtOnceLeaveOneWholeFile)
+{
+    TempDir t;
+    const std::string path = t.path + "/rekorder.txt";
+    const std::string texts[2] = {std::string(20000, 'a') + "\n", std::string(30000, 'b') + "\n"};
+    write_text(path, texts[0]);
+    std::atomic<int> failures{0}, torn{0}, writers{2};
+    auto save = [&](const std::string& text) {
+        for (int i = 0; i < 300; i++)
+            if (write_file_safely(path.c_str(), text.data(), (int32_t)text.size()) != 0)
+                failures++;
+        writers--;
+    };
+    std::thread a(save, texts[0]), b(save, texts[1]);
+    while (writers > 0) {
+        std::string seen = read_text(path);
+        if (seen != texts[0] && seen != texts[1])
+            torn++;
+    }
+    a.join();
+    b.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(torn, 0);
+    const std::string last = read_text(path);
+    EXPECT_TRUE(last == texts[0] || last == texts[1]);
+    EXPECT_EQ(strays(t.path, {"rekorder.txt"}), std::vector<std::string>{});
 }
 
 TEST(NameEntry, InsertsTheRowAndWritesTheFile)
@@ -255,14 +342,18 @@ TEST(NameEntry, UnwritableFileKeepsTheRowInMemory)
 {
     Home h;
     write_text(h.data + "/rekorder.txt", "5 1 Gammel\n");
-    mkdir((h.data + "/rekorder.txt.tmp").c_str(), 0755);
-    high_score_slot = 0;
-    strcpy(typed_name, "Ny");
-    play.score = 50000;
-    play.level = 0;
-    finish_name_entry();
-    EXPECT_EQ(table_rows()[0], (Row{"Ny", 50000, 1}));
+    int code = with_file_size_limit(0, [] {
+        high_score_slot = 0;
+        strcpy(typed_name, "Ny");
+        play.score = 50000;
+        play.level = 0;
+        finish_name_entry();
+        HighScore& row = high_scores[0];
+        return strcmp(row.name, "Ny") == 0 && row.score == 50000 && row.level == 1 ? 7 : 1;
+    });
+    EXPECT_EQ(code, 7);
     EXPECT_EQ(read_text(h.data + "/rekorder.txt"), "5 1 Gammel\n");
+    EXPECT_EQ(strays(h.data, {"rekorder.txt"}), std::vector<std::string>{});
 }
 
 TEST(OwnLevels, LoadOrFallBackToTheBuiltInSet)
