@@ -17,7 +17,7 @@ build: deps
 	@cmake --build $(RELEASE) --target frostova
 
 run: build
-	./$(RELEASE)/frostova $(ARGS)
+	./$(RELEASE)/shell/frostova $(ARGS)
 
 test: deps
 	@cmake -S . -B $(TESTING) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROSTOVA_SANITIZE=ON -DFROSTOVA_TESTS=ON >/dev/null
