@@ -17,6 +17,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM HUP PIPE
 
 cc -shared -fPIC -O2 -o "$work/first_frame.so" "$(dirname "$0")/first_frame.c" -ldl
 
