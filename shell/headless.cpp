@@ -57,19 +57,6 @@ static uint32_t held_bits(int32_t frame)
     return frame >= 0 && frame < SCRIPT_FRAMES ? script_bits[frame] : 0;
 }
 
-static InputFrame input_frame(uint32_t held, uint32_t prev)
-{
-    InputFrame in;
-    in.left = held & 2;
-    in.right = held & 1;
-    in.up_held = held & 4;
-    in.down = held & 8;
-    in.jump_pressed = (held & 4) && !(prev & 4);
-    in.action_pressed = (held & 32) && !(prev & 32);
-    in.throw_pressed = (held & 16) && !(prev & 16);
-    return in;
-}
-
 static void save_picture(SDL_Renderer* renderer, SDL_Surface* surface, const char* out_dir, int32_t frame)
 {
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);

@@ -1,7 +1,9 @@
 // Shared inside the shell only.
 #pragma once
+#include <SDL.h>
 #include <cstddef>
 #include <cstdint>
+#include "rules/rules.h"
 
 // Copies at most 15 bytes of a name, leaving out control characters.
 void copy_clean_name(char* dst, const char* src);
@@ -16,3 +18,45 @@ void parse_script(const char* text, size_t size);
 void parse_high_scores(const char* text, size_t size);
 // Sets settings_language from the text of a settings file (the last matching line wins).
 void parse_settings(const char* text, size_t size);
+
+// The tick input built from the held bits of this tick and of the one before.
+InputFrame input_frame(uint32_t held, uint32_t prev);
+
+// The main loop's own state, in one record so that its passes can be run
+// and looked at one by one.
+struct MainLoop {
+    SDL_Window* window;
+    SDL_Renderer* renderer;
+    SDL_GameController* controller;  // the one open controller, or null
+    uint32_t fullscreen;             // the window is in desktop full screen
+    uint32_t vsync;                  // presenting waits for the display
+    uint32_t keyboard_bits;          // held bits from the keyboard, kept across passes
+    uint32_t held;                   // keyboard and controller bits of this pass
+    uint32_t prev;                   // held as the last tick saw it
+    uint32_t confirm;                // Enter or Start pressed and no tick has taken it yet
+    uint32_t quit;                   // leave the loop after this pass
+    double accumulator;              // seconds not yet played, at most 0.25
+    uint64_t frequency;              // performance counter ticks per second
+    uint64_t previous;               // performance counter at the previous pass
+};
+
+// Prepares the loop's record for a window, its renderer and the controller (null: none), clocked from counter now.
+void start_loop(MainLoop* loop, SDL_Window* window, SDL_Renderer* renderer, uint32_t fullscreen,
+                SDL_GameController* controller, uint64_t frequency, uint64_t now);
+// Acts on one event: held keys, confirm, text input and the menu keys.
+void handle_event(MainLoop* loop, const SDL_Event& event);
+// The open controller's held bits; a new press of Start confirms.
+uint32_t poll_controller(MainLoop* loop);
+// Advances the application state by one tick.
+void run_tick(MainLoop* loop);
+// Clears the screen and draws the current application state, without presenting.
+void draw_frame(MainLoop* loop);
+// One pass at performance counter now: events, controller, the ticks due, the frame presented.
+void run_pass(MainLoop* loop, uint64_t now);
+// Milliseconds to sleep after a pass that ended at counter now: the rest of the tick without vsync, else 0.
+uint32_t idle_ms(const MainLoop* loop, uint64_t now);
+enum { NAME_LINE_BYTES = 24 };
+// The typed name as name entry shows it, with the cursor "_" in every other 20 ticks.
+void name_entry_line(char line[NAME_LINE_BYTES]);
+// Removes the last UTF-8 character of a name; an empty name, or one of continuation bytes only, is kept.
+void remove_last_character(char* name);

@@ -1,6 +1,7 @@
 // Start-up after the level table is filled: the data folder, the language and
-// the choice of one mode; for the game, SDL with its window, renderer,
-// textures, audio device and first game controller.
+// the choice of one mode; for the game, SDL with its window and its names,
+// the renderer, textures, audio device and first game controller, then the
+// main loop and the shut-down.
 #include "shell/shell.h"
 #include "draw/draw.h"
 #include "sound/sound.h"
@@ -64,12 +65,16 @@ static int run_game()
         game_renderer = SDL_CreateRenderer(game_window, -1, 0);
     if (!game_renderer)
         return sdl_failure();
+    char title[256];
+    snprintf(title, sizeof title, "%s", SDL_GetWindowTitle(game_window));
+    set_window_title(game_window, title);
     SDL_RenderSetLogicalSize(game_renderer, 768, 672);
     load_textures(game_renderer);
     audio_open();
     play_music(SONG_TITLE);
     SDL_GameController* controller = open_first_controller();
 
+    controller = run_main_loop(game_window, game_renderer, options.fullscreen, controller);
     if (controller)
         SDL_GameControllerClose(controller);
     SDL_Quit();

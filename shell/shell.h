@@ -1,7 +1,8 @@
 // Game shell: the program entry and command line, the start-up of the four
-// modes, the headless test, the sound test and the title pictures, the title
-// screen, and the data folder with the settings, high-score and own-levels
-// files.
+// modes, the headless test, the sound test and the title pictures, the
+// interactive main loop with keyboard and controller, the window names, the
+// title screen, and the data folder with the settings, high-score and
+// own-levels files.
 #pragma once
 #include <SDL.h>
 #include <cstdint>
@@ -43,9 +44,24 @@ struct HighScore {
     int32_t level;          // level number counted from 1
 };
 
-extern uint32_t app_mode;         // 0 title, 1 playing, 2 high-score name entry
+// The held-key bits, set by the keyboard and the controller.
+enum {
+    INPUT_RIGHT = 1, INPUT_LEFT = 2, INPUT_UP = 4, INPUT_DOWN = 8,
+    INPUT_THROW = 16, INPUT_ACTION = 32,  // the action also starts a game on the title
+};
+
+// Application states.
+enum { APP_TITLE = 0, APP_PLAYING = 1, APP_NAME_ENTRY = 2 };
+
+// The most bytes a typed name may hold.
+enum { TYPED_NAME_LIMIT = 11 };
+
+extern uint32_t app_mode;         // an application state
 extern int32_t frame_counter;     // ticks, read by the title screen and the name-entry cursor
+extern uint32_t paused;           // 1 while play is paused
+extern uint8_t own_levels_mode;   // 1 while the level table holds the player's own levels
 extern uint32_t music_on;         // 1 while the music is wanted
+extern uint32_t start_button_prev;  // the controller's Start button at the previous poll
 extern int32_t high_score_slot;   // the row the new score takes, -1 none
 extern char typed_name[NAME_BYTES];
 extern HighScore high_scores[HIGH_SCORE_ROWS];  // best first
@@ -84,6 +100,14 @@ int run_headless_test(int32_t frames, const char* script, const char* out_dir, i
 int run_sound_test(const char* path);
 // Writes the title screen at ticks 31 and 451 to file and to file + ".2.bmp" as BMP pictures; the exit code.
 int run_title_pictures(const char* file);
+
+// ---- Main loop and window names ----
+
+// Runs the interactive game until the player quits; the controller open at the end, or null.
+SDL_GameController* run_main_loop(SDL_Window* window, SDL_Renderer* renderer, uint32_t fullscreen,
+                                  SDL_GameController* controller);
+// Names the window through SDL and, on X11, as the four UTF-8 window-manager names.
+void set_window_title(SDL_Window* window, const char* text);
 
 // ---- Title screen ----
 

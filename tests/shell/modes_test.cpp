@@ -58,7 +58,8 @@ TEST(Modes, FirstMatchWins)
         std::vector<std::string> env;
         if (c.sound_env)
             env.push_back("OLPI_LYDPROEVE=" + t.path + "/s.raw");
-        Outcome r = run_game(t.path, args, env);
+        bool game = std::string(c.mode) == "game";
+        Outcome r = game ? run_game_then_quit(3, t.path, args, env) : run_game(t.path, args, env);
         std::string mode = !r.out.empty() ? "headless" : file_exists(t.path + "/s.raw") ? "sound" : "game";
         EXPECT_EQ(r.code, 0) << c.what;
         EXPECT_EQ(mode, c.mode) << c.what;
@@ -78,7 +79,7 @@ TEST(Modes, EmptySoundVariableStillChoosesTheSoundTest)
 TEST(Game, StartsAndEndsThroughTheDummyDrivers)
 {
     TempDir t;
-    Outcome r = run_game(t.path, {"--skala", "1"});
+    Outcome r = run_game_then_quit(3, t.path, {"--skala", "1"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "");
@@ -111,7 +112,7 @@ TEST(Modes, LevelTextWithoutLevelsStartsNoPlayInAnyMode)
 {
     TempDir t;
     write_text(t.path + "/empty.baner", "# nothing here\n");
-    EXPECT_EQ(run_game(t.path, {"--baner", "empty.baner"}).code, 0);
+    EXPECT_EQ(run_game_then_quit(3, t.path, {"--baner", "empty.baner"}).code, 0);
     Outcome sound = run_game(t.path, {"--baner", "empty.baner"}, {"OLPI_LYDPROEVE=" + t.path + "/s.raw"});
     EXPECT_EQ(sound.code, 0);
     EXPECT_EQ(file_size(t.path + "/s.raw"), 5760000);

@@ -37,7 +37,8 @@ static std::string quoted(const std::string& word)
     return q + "'";
 }
 
-Outcome run_game(const std::string& dir, const std::vector<std::string>& args, const std::vector<std::string>& env)
+static Outcome run_command(const std::string& prefix, const std::string& dir, const std::vector<std::string>& args,
+                           const std::vector<std::string>& env)
 {
     std::string unset = " -u OLPI_LYDPROEVE";
     std::string set = " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
@@ -51,7 +52,7 @@ Outcome run_game(const std::string& dir, const std::vector<std::string>& args, c
         }
     }
     std::string command = "cd " + quoted(dir) + " && env" + unset + (home ? " HOME=" + quoted(dir) : "") + set;
-    command += " " + quoted(FROSTOVA_BIN);
+    command += " " + prefix + quoted(FROSTOVA_BIN);
     for (const std::string& a : args)
         command += " " + quoted(a);
     command += " >" + quoted(dir + "/.stdout") + " 2>" + quoted(dir + "/.stderr");
@@ -63,6 +64,17 @@ Outcome run_game(const std::string& dir, const std::vector<std::string>& args, c
     std::remove((dir + "/.stdout").c_str());
     std::remove((dir + "/.stderr").c_str());
     return run;
+}
+
+Outcome run_game(const std::string& dir, const std::vector<std::string>& args, const std::vector<std::string>& env)
+{
+    return run_command("", dir, args, env);
+}
+
+Outcome run_game_then_quit(double seconds, const std::string& dir, const std::vector<std::string>& args,
+                           const std::vector<std::string>& env)
+{
+    return run_command("timeout --preserve-status -s TERM " + std::to_string(seconds) + " ", dir, args, env);
 }
 
 std::string read_text(const std::string& path)

@@ -20,6 +20,12 @@ struct TempDir {
 // words or "-u NAME" to unset one (HOME is dir unless env says otherwise).
 Outcome run_game(const std::string& dir, const std::vector<std::string>& args, const std::vector<std::string>& env = {});
 
+// run_game for the interactive game, which runs until the player quits: after
+// seconds it gets SIGTERM, which SDL turns into its quit event, so a game that
+// shuts down cleanly still ends with exit code 0.
+Outcome run_game_then_quit(double seconds, const std::string& dir, const std::vector<std::string>& args,
+                           const std::vector<std::string>& env = {});
+
 std::string read_text(const std::string& path);
 void write_text(const std::string& path, const std::string& text);
 bool file_exists(const std::string& path);

@@ -1,0 +1,214 @@
+// Keyboard and controller: the held-key bits, the confirm, the typed name and
+// the keys of the menus, each acted on as its event arrives.
+#include "shell/shell.h"
+#include "shell/local.h"
+#include "levels/levels.h"
+#include "sound/sound.h"
+#include "text/text.h"
+
+#include <cstdio>
+#include <cstring>
+
+// A stick counts as pushed beyond this far from its centre.
+enum { STICK_THRESHOLD = 16000 };
+
+InputFrame input_frame(uint32_t held, uint32_t prev)
+{
+    InputFrame in;
+    in.left = held & INPUT_LEFT;
+    in.right = held & INPUT_RIGHT;
+    in.up_held = held & INPUT_UP;
+    in.down = held & INPUT_DOWN;
+    in.jump_pressed = (held & INPUT_UP) && !(prev & INPUT_UP);
+    in.action_pressed = (held & INPUT_ACTION) && !(prev & INPUT_ACTION);
+    in.throw_pressed = (held & INPUT_THROW) && !(prev & INPUT_THROW);
+    return in;
+}
+
+// The held-key bit of a key, 0 for a key that holds none.
+static uint32_t key_bit(SDL_Keycode key)
+{
+    switch (key) {
+    case SDLK_RIGHT: case SDLK_d: return INPUT_RIGHT;
+    case SDLK_LEFT: case SDLK_a: return INPUT_LEFT;
+    case SDLK_UP: case SDLK_w: return INPUT_UP;
+    case SDLK_DOWN: case SDLK_s: return INPUT_DOWN;
+    case SDLK_k: case SDLK_z: return INPUT_THROW;
+    case SDLK_j: case SDLK_x: case SDLK_SPACE: return INPUT_ACTION;
+    default: return 0;
+    }
+}
+
+void remove_last_character(char* name)
+{
+    int n = (int)strlen(name);
+    while (n > 0 && ((unsigned char)name[n - 1] & 0xC0) == 0x80)
+        n--;
+    if (n > 0)
+        name[n - 1] = 0;
+}
+
+static void toggle_fullscreen(MainLoop* loop)
+{
+    SDL_SetWindowFullscreen(loop->window, loop->fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    loop->fullscreen = !loop->fullscreen;
+}
+
+static void toggle_music()
+{
+    music_on = !music_on;
+    set_volumes(music_on ? 80 : 0, 100);
+}
+
+static void step_language(MainLoop* loop, int backwards)
+{
+    set_language((get_language() + (backwards ? LANGUAGE_COUNT - 1 : 1)) % LANGUAGE_COUNT);
+    save_settings();
+    play_effect(EFFECT_MENU);
+    frame_counter = 0;
+    char title[256];
+    snprintf(title, sizeof title, "%s", current_title());
+    set_window_title(loop->window, title);
+}
+
+static void play_own_levels()
+{
+    if (!load_own_levels())
+        return;
+    own_levels_mode = 1;
+    play_effect(EFFECT_MENU);
+    new_game(0);
+    app_mode = APP_PLAYING;
+    paused = 0;
+}
+
+static void give_up()
+{
+    if (own_levels_mode) {
+        char message[256];
+        parse_levels((const char*)builtin_level_text, message, sizeof message);
+        own_levels_mode = 0;
+    }
+    app_mode = APP_TITLE;
+    frame_counter = 0;
+    play_music(SONG_TITLE);
+    paused = 0;
+}
+
+static void append_text(const char* text)
+{
+    size_t have = strlen(typed_name);
+    size_t add = strlen(text);
+    if (have + add <= TYPED_NAME_LIMIT)
+        memcpy(typed_name + have, text, add + 1);
+}
+
+static void key_pressed(MainLoop* loop, const SDL_Keysym& key)
+{
+    switch (key.sym) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        if (key.mod & KMOD_ALT)
+            toggle_fullscreen(loop);
+        else
+            loop->confirm = 1;
+        break;
+    case SDLK_F11:
+        toggle_fullscreen(loop);
+        break;
+    case SDLK_BACKSPACE:
+        if (app_mode == APP_NAME_ENTRY)
+            remove_last_character(typed_name);
+        break;
+    case SDLK_p:
+        if (app_mode == APP_PLAYING)
+            paused = !paused;
+        break;
+    case SDLK_m:
+        if (app_mode != APP_NAME_ENTRY)
+            toggle_music();
+        break;
+    case SDLK_l:
+        if (app_mode == APP_TITLE)
+            step_language(loop, (key.mod & KMOD_SHIFT) != 0);
+        break;
+    case SDLK_e:
+        if (app_mode == APP_TITLE)
+            play_own_levels();
+        break;
+    case SDLK_ESCAPE:
+        if (app_mode == APP_PLAYING)
+            give_up();
+        else if (app_mode == APP_NAME_ENTRY)
+            finish_name_entry();
+        else
+            loop->quit = 1;
+        break;
+    default:
+        break;
+    }
+}
+
+void handle_event(MainLoop* loop, const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_QUIT:
+        loop->quit = 1;
+        break;
+    case SDL_CONTROLLERDEVICEADDED:
+        if (!loop->controller)
+            loop->controller = SDL_GameControllerOpen(event.cdevice.which);
+        break;
+    case SDL_TEXTINPUT:
+        if (app_mode == APP_NAME_ENTRY)
+            append_text(event.text.text);
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        uint32_t bit = key_bit(event.key.keysym.sym);
+        if (bit && app_mode != APP_NAME_ENTRY) {
+            if (event.type == SDL_KEYDOWN)
+                loop->keyboard_bits |= bit;
+            else
+                loop->keyboard_bits &= ~bit;
+        }
+        if (event.type == SDL_KEYDOWN && !event.key.repeat)
+            key_pressed(loop, event.key.keysym);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+static int button(SDL_GameController* c, SDL_GameControllerButton b)
+{
+    return SDL_GameControllerGetButton(c, b) != 0;
+}
+
+uint32_t poll_controller(MainLoop* loop)
+{
+    SDL_GameController* c = loop->controller;
+    if (!c)
+        return 0;
+    int x = SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTX);
+    int y = SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTY);
+    uint32_t bits = 0;
+    if (button(c, SDL_CONTROLLER_BUTTON_DPAD_RIGHT) || x > STICK_THRESHOLD)
+        bits |= INPUT_RIGHT;
+    if (button(c, SDL_CONTROLLER_BUTTON_DPAD_LEFT) || x < -STICK_THRESHOLD)
+        bits |= INPUT_LEFT;
+    if (button(c, SDL_CONTROLLER_BUTTON_DPAD_UP) || y < -STICK_THRESHOLD)
+        bits |= INPUT_UP;
+    if (button(c, SDL_CONTROLLER_BUTTON_DPAD_DOWN) || y > STICK_THRESHOLD)
+        bits |= INPUT_DOWN;
+    if (button(c, SDL_CONTROLLER_BUTTON_B) || button(c, SDL_CONTROLLER_BUTTON_Y))
+        bits |= INPUT_THROW;
+    if (button(c, SDL_CONTROLLER_BUTTON_A) || button(c, SDL_CONTROLLER_BUTTON_X))
+        bits |= INPUT_ACTION;
+    uint32_t start = button(c, SDL_CONTROLLER_BUTTON_START);
+    if (start && !start_button_prev)
+        loop->confirm = 1;
+    start_button_prev = start;
+    return bits;
+}

@@ -1,0 +1,146 @@
+// The interactive main loop: each pass takes the events, reads the
+// controller, runs the fixed ticks of 1/60 second that the clock allows and
+// draws one frame. A tick advances the application state: title, play or
+// high-score name entry.
+#include "shell/shell.h"
+#include "shell/local.h"
+#include "levels/levels.h"
+#include "rules/rules.h"
+#include "sound/sound.h"
+
+#include <cmath>
+
+static const double TICK_SECONDS = 1.0 / 60.0;
+static const double MAX_CATCH_UP_SECONDS = 0.25;
+
+// How long the end of a game stays on the screen before play is left.
+enum { GAME_OVER_TICKS = 181, ALL_DONE_TICKS = 301 };
+
+void start_loop(MainLoop* loop, SDL_Window* window, SDL_Renderer* renderer, uint32_t fullscreen,
+                SDL_GameController* controller, uint64_t frequency, uint64_t now)
+{
+    *loop = MainLoop{};
+    loop->window = window;
+    loop->renderer = renderer;
+    loop->fullscreen = fullscreen;
+    loop->controller = controller;
+    loop->frequency = frequency ? frequency : 1;
+    loop->previous = now;
+    SDL_RendererInfo info;
+    loop->vsync = renderer && SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
+}
+
+static void back_to_title()
+{
+    app_mode = APP_TITLE;
+    frame_counter = 0;
+    if (music_on)
+        play_music(SONG_TITLE);
+}
+
+// The end of a game: the built-in levels come back after the own levels,
+// and a score above some row of the table is asked for a name.
+static void leave_play()
+{
+    high_score_slot = -1;
+    if (own_levels_mode) {
+        char message[256];
+        parse_levels((const char*)builtin_level_text, message, sizeof message);
+        own_levels_mode = 0;
+        back_to_title();
+        return;
+    }
+    for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
+        if (high_scores[i].score < play.score) {
+            high_score_slot = i;
+            app_mode = APP_NAME_ENTRY;
+            typed_name[0] = 0;
+            SDL_StartTextInput();
+            return;
+        }
+    }
+    back_to_title();
+}
+
+static int game_has_ended(uint32_t confirm)
+{
+    if (play.state == STATE_GAME_OVER)
+        return confirm || play.tick >= GAME_OVER_TICKS;
+    if (play.state == STATE_ALL_DONE)
+        return confirm || play.tick >= ALL_DONE_TICKS;
+    return 0;
+}
+
+void run_tick(MainLoop* loop)
+{
+    frame_counter++;
+    uint32_t new_action = (loop->held & INPUT_ACTION) && !(loop->prev & INPUT_ACTION);
+    if (app_mode == APP_TITLE) {
+        if (loop->confirm || new_action) {
+            play_effect(EFFECT_MENU);
+            new_game(start_level_index < level_count ? start_level_index : 0);
+            app_mode = APP_PLAYING;
+            paused = 0;
+        }
+    } else if (app_mode == APP_PLAYING) {
+        if (!paused) {
+            game_step(input_frame(loop->held, loop->prev));
+            if (game_has_ended(loop->confirm))
+                leave_play();
+        }
+    } else if (app_mode == APP_NAME_ENTRY) {
+        if (loop->confirm)
+            finish_name_entry();
+    }
+}
+
+void run_pass(MainLoop* loop, uint64_t now)
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        handle_event(loop, event);
+    loop->held = loop->keyboard_bits | poll_controller(loop);
+
+    loop->accumulator += (double)(now - loop->previous) / (double)loop->frequency;
+    if (loop->accumulator > MAX_CATCH_UP_SECONDS)
+        loop->accumulator = MAX_CATCH_UP_SECONDS;
+    loop->previous = now;
+    // A confirm waits for the next tick however many passes run without
+    // one, so a display faster than the ticks never loses an Enter.
+    while (loop->accumulator >= TICK_SECONDS) {
+        loop->accumulator -= TICK_SECONDS;
+        run_tick(loop);
+        loop->confirm = 0;
+        loop->prev = loop->held;
+    }
+
+    draw_frame(loop);
+    SDL_RenderPresent(loop->renderer);
+}
+
+uint32_t idle_ms(const MainLoop* loop, uint64_t now)
+{
+    if (loop->vsync)
+        return 0;
+    double spent = (double)(now - loop->previous) / (double)loop->frequency;
+    double left = TICK_SECONDS - loop->accumulator - spent;
+    return left > 0 ? (uint32_t)std::ceil(left * 1000.0) : 0;
+}
+
+SDL_GameController* run_main_loop(SDL_Window* window, SDL_Renderer* renderer, uint32_t fullscreen,
+                                  SDL_GameController* controller)
+{
+    static MainLoop loop;
+    start_loop(&loop, window, renderer, fullscreen, controller, SDL_GetPerformanceFrequency(),
+               SDL_GetPerformanceCounter());
+    while (!loop.quit) {
+        run_pass(&loop, SDL_GetPerformanceCounter());
+        if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN))
+            SDL_Delay(10);
+        else if (uint32_t ms = idle_ms(&loop, SDL_GetPerformanceCounter()))
+            // Without vertical sync nothing would hold the loop back; the
+            // picture cannot change before the next tick, so sleep until then.
+            SDL_Delay(ms);
+    }
+    return loop.controller;
+}
