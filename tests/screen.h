@@ -102,6 +102,15 @@ struct TestScreen {
         white_small_font();
         textures.font_big = plain(4096, 1128, COLOUR_WHITE);
     }
+    // The game's own art, over a plain night-blue background held as the
+    // current theme's: the theme pictures have tests of their own, and a
+    // plain backdrop keeps reference pictures small and independent of them.
+    void use_game_art()
+    {
+        load_textures(renderer);
+        textures.background = plain(16, 16, 0xff331a0bu);
+        background_theme = 0;
+    }
     void flush() { SDL_RenderFlush(renderer); }
     // The pixel at (x, y) as the surface stores it.
     uint32_t pixel(int x, int y) const

@@ -114,9 +114,9 @@ TEST_F(Hud, LowBonusBlinksFifteenTicksGoldThenFifteenRed)
         int32_t tick;
         uint32_t colour;
     } cases[] = {
-        {1001, 15, COLOUR_GOLD},     {1001, 20, COLOUR_GOLD},      {1000, 0, COLOUR_GOLD},     {1000, 14, COLOUR_GOLD},
-        {1000, 15, COLOUR_LIGHT_RED}, {1000, 29, COLOUR_LIGHT_RED}, {1000, 30, COLOUR_GOLD},    {0, 45, COLOUR_LIGHT_RED},
-        {-40, 15, COLOUR_LIGHT_RED},
+        {1001, 15, COLOUR_GOLD},      {1001, 20, COLOUR_GOLD},      {1000, 0, COLOUR_GOLD},
+        {1000, 14, COLOUR_GOLD},      {1000, 15, COLOUR_LIGHT_RED}, {1000, 29, COLOUR_LIGHT_RED},
+        {1000, 30, COLOUR_GOLD},      {0, 45, COLOUR_LIGHT_RED},    {-40, 15, COLOUR_LIGHT_RED},
     };
     for (const auto& k : cases) {
         play.bonus = k.bonus;
@@ -236,9 +236,7 @@ protected:
     void SetUp() override
     {
         Hud::SetUp();
-        load_textures(screen.renderer);
-        textures.background = screen.plain(16, 16, 0xff331a0bu);
-        background_theme = 0;
+        screen.use_game_art();
         for (int c = 0; c < LEVEL_COLS; c++)
             play.cells[LEVEL_ROWS - 1][c] = CELL_STONE;
         play.hero_x = 336.0f;
@@ -248,17 +246,10 @@ protected:
         play.lives = 4;
         play.snowballs_left = 4;
     }
-    void TearDown() override
-    {
-        // Everything load_textures made goes with the renderer.
-        textures = TextureSet{};
-        Hud::TearDown();
-    }
     void expect_screen(const char* name)
     {
         draw();
-        expect_golden(name, surface_rgb(screen.surface, 0, 0, TestScreen::W, TestScreen::H), TestScreen::W,
-                      TestScreen::H);
+        expect_golden_surface(name, screen.surface);
     }
 };
 

@@ -6,16 +6,8 @@
 #include <string>
 #include <vector>
 #include "draw/draw.h"
+#include "tests/golden.h"
 #include "tests/screen.h"
-#include "stb_image.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#include "stb_image_write.h"
-#pragma GCC diagnostic pop
 
 namespace {
 

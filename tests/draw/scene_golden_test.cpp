@@ -10,27 +10,16 @@
 
 namespace {
 
-// The scenes are drawn over a plain night-blue background: the theme
-// pictures have tests of their own, and a plain backdrop keeps the
-// references small and independent of the painted backgrounds.
 class GoldenScene : public Scene {
 protected:
     void SetUp() override
     {
         Scene::SetUp();
-        load_textures(screen.renderer);
-        textures.background = screen.plain(16, 16, 0xff331a0bu);
-        background_theme = 0;
-    }
-    void TearDown() override
-    {
-        // Everything load_textures made goes with the renderer.
-        textures.background = nullptr;
-        Scene::TearDown();
+        screen.use_game_art();
     }
     void expect_screen(const std::string& name)
     {
-        expect_golden(name, surface_rgb(screen.surface, 0, 0, TestScreen::W, TestScreen::H), TestScreen::W, TestScreen::H);
+        expect_golden_surface(name, screen.surface);
     }
 };
 

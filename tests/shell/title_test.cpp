@@ -242,21 +242,13 @@ protected:
     void SetUp() override
     {
         Title::SetUp();
-        load_textures(screen.renderer);
-        textures.background = screen.plain(16, 16, 0xff331a0bu);
-        background_theme = 0;
-    }
-    void TearDown() override
-    {
-        textures = TextureSet{};
-        Title::TearDown();
+        screen.use_game_art();
     }
     void expect_title(const char* code, int32_t f, const std::string& name)
     {
         set_language(language_index(code));
         draw(f);
-        expect_golden(name, surface_rgb(screen.surface, 0, 0, TestScreen::W, TestScreen::H), TestScreen::W,
-                      TestScreen::H);
+        expect_golden_surface(name, screen.surface);
     }
 };
 
