@@ -73,8 +73,6 @@ void BM_DrawBusyScene(benchmark::State& state)
     BenchScreen screen;
     if (!open_bench_screen(state, screen, format))
         return;
-    load_textures(screen.renderer);
-    background_theme = -1;
     fill_busy_scene();
     // The first frame decodes the theme's background; frames of play after
     // it find it cached.
@@ -95,8 +93,6 @@ void BM_DrawBusySceneIntro(benchmark::State& state)
     BenchScreen screen;
     if (!open_bench_screen(state, screen))
         return;
-    load_textures(screen.renderer);
-    background_theme = -1;
     fill_busy_scene();
     const char* const* danish = language_table[LANGUAGE_DANISH].texts;
     snprintf(level_table[0].world, sizeof level_table[0].world, "%s", danish[MSG_FIRST_BUILTIN_NAME]);

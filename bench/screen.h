@@ -12,7 +12,8 @@ struct BenchScreen {
     TextureSet saved;  // the texture set before, put back when the screen goes
 };
 
-// Makes the screen and gives the texture set its renderer; false, with the benchmark skipped, when it cannot.
+// Makes the screen with the game's textures on it, the background still to
+// decode; false, with the benchmark skipped, when it cannot.
 inline bool open_bench_screen(benchmark::State& state, BenchScreen& screen, Uint32 format = SDL_PIXELFORMAT_ARGB8888)
 {
     screen.surface = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, format);
@@ -23,7 +24,8 @@ inline bool open_bench_screen(benchmark::State& state, BenchScreen& screen, Uint
         return false;
     }
     screen.saved = textures;
-    textures.renderer = screen.renderer;
+    load_textures(screen.renderer);
+    background_theme = -1;
     return true;
 }
 

@@ -51,7 +51,6 @@ void BM_DrawTwentyMessages(benchmark::State& state)
     BenchScreen screen;
     if (!open_bench_screen(state, screen))
         return;
-    load_textures(screen.renderer);
     set_language(LANGUAGE_ENGLISH);
     // The first frame makes the language's texture; the frames after it find it made.
     draw_twenty_messages();

@@ -14,8 +14,6 @@ void BM_DrawTitle(benchmark::State& state)
     BenchScreen screen;
     if (!open_bench_screen(state, screen))
         return;
-    load_textures(screen.renderer);
-    background_theme = -1;
     for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
         snprintf(high_scores[i].name, sizeof high_scores[i].name, "%s", "OLPI");
         high_scores[i].score = 20000 - 2000 * i;
