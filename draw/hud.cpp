@@ -40,7 +40,8 @@ static void draw_hud(const LevelRecord* level)
     snprintf(number, sizeof number, "%d", (int)play.bonus);
     draw_text(number, 330, 20, FONT_SMALL, ALIGN_CENTRE, bonus_colour());
 
-    draw_message_fit(MSG_LEVEL_NUMBER, 520, 12, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 170, {num_text(play.level + 1)});
+    draw_message_fit(MSG_LEVEL_NUMBER, 520, 12, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 170,
+                     {num_text(play.level + 1)});
 
     // The life being played is not shown, only the spare ones, right to left.
     const int32_t lives = play.lives - 1 < MAX_LIFE_ICONS ? play.lives - 1 : MAX_LIFE_ICONS;

@@ -21,7 +21,8 @@ static void draw_help_panel()
     draw_message(MSG_GOAL, 384, 280, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
     for (int32_t i = 0; i < 3; i++)
         draw_message(MSG_KEYS_FIRST + i, 384, 340 + 30 * i, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, {});
-    draw_message(MSG_LANGUAGE_KEY, 384, 450, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {msg_ref_text(MSG_LANGUAGE_NAME)});
+    draw_message(MSG_LANGUAGE_KEY, 384, 450, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE,
+                 {msg_ref_text(MSG_LANGUAGE_NAME)});
 }
 
 static void draw_high_score_panel()
