@@ -8,6 +8,7 @@
 #include "levels/levels.h"
 #include "rules/rules.h"
 #include "text/text.h"
+#include "bench/screen.h"
 
 namespace {
 
@@ -69,31 +70,15 @@ void BM_DrawBusyScene(benchmark::State& state)
 {
     const Uint32 format = (Uint32)state.range(0);
     state.SetLabel(SDL_GetPixelFormatName(format));
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, format);
-    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(screen);
-    if (!renderer) {
-        state.SkipWithError(SDL_GetError());
-        SDL_FreeSurface(screen);
+    BenchScreen screen;
+    if (!open_bench_screen(state, screen, format))
         return;
-    }
-    const TextureSet saved = textures;
-    load_textures(renderer);
-    background_theme = -1;
     fill_busy_scene();
     // The first frame decodes the theme's background; frames of play after
     // it find it cached.
     draw_game();
-    for (auto _ : state) {
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
-        draw_game();
-        SDL_RenderFlush(renderer);
-    }
-    textures.background = nullptr;
-    background_theme = -1;
-    SDL_DestroyRenderer(renderer);
-    SDL_FreeSurface(screen);
-    textures = saved;
+    draw_bench_frames(state, screen, draw_game);
+    close_bench_screen(screen);
 }
 BENCHMARK(BM_DrawBusyScene)
     ->Arg(SDL_PIXELFORMAT_ARGB8888)
@@ -105,36 +90,21 @@ BENCHMARK(BM_DrawBusyScene)
 // the headless test and the title pictures use.
 void BM_DrawBusySceneIntro(benchmark::State& state)
 {
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(screen);
-    if (!renderer) {
-        state.SkipWithError(SDL_GetError());
-        SDL_FreeSurface(screen);
+    BenchScreen screen;
+    if (!open_bench_screen(state, screen))
         return;
-    }
-    const TextureSet saved = textures;
-    load_textures(renderer);
-    background_theme = -1;
     fill_busy_scene();
-    snprintf(level_table[0].world, sizeof level_table[0].world, "%s", language_table[0].texts[32]);
-    snprintf(level_table[0].name, sizeof level_table[0].name, "%s", language_table[0].texts[35]);
+    const char* const* danish = language_table[LANGUAGE_DANISH].texts;
+    snprintf(level_table[0].world, sizeof level_table[0].world, "%s", danish[MSG_FIRST_BUILTIN_NAME]);
+    snprintf(level_table[0].name, sizeof level_table[0].name, "%s", danish[MSG_FIRST_BUILTIN_NAME + 3]);
     play.state = STATE_INTRO;
     play.tick = 60;
     play.lives = 7;
     play.snowballs_left = 9;
     play.score = 1234560;
     draw_game();
-    for (auto _ : state) {
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
-        draw_game();
-        SDL_RenderFlush(renderer);
-    }
-    textures.background = nullptr;
-    background_theme = -1;
-    SDL_DestroyRenderer(renderer);
-    SDL_FreeSurface(screen);
-    textures = saved;
+    draw_bench_frames(state, screen, draw_game);
+    close_bench_screen(screen);
 }
 BENCHMARK(BM_DrawBusySceneIntro)->Unit(benchmark::kMillisecond);
 

@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include "draw/draw.h"
 #include "text/local.h"
+#include "bench/screen.h"
 
 #include <string>
 
@@ -18,36 +19,27 @@ enum { FIRST_TEXT_PICTURE = 33, LAST_TEXT_PICTURE = 64 };
 // give them.
 void draw_twenty_messages()
 {
-    const uint32_t white = 0xFFFFFFFF;
-    draw_message_fit(0, 384, 0, 1, 1, white, 640);
-    draw_message(3, 384, 60, 0, 1, white);
-    draw_message(4, 384, 90, 0, 1, white);
-    draw_message(5, 384, 120, 0, 1, white);
-    draw_message(6, 384, 150, 0, 1, white);
-    draw_message(7, 384, 180, 0, 1, white, {msg_ref_text(2)});
-    draw_message(8, 384, 210, 1, 1, white);
-    draw_message(9, 384, 250, 0, 1, white, {num_text(12)});
-    draw_message(10, 384, 280, 1, 1, white);
-    draw_message_fit(13, 384, 320, 0, 1, white, 728);
-    draw_message(16, 384, 350, 1, 1, white, {num_text(123450)});
-    draw_message(17, 384, 390, 0, 1, white);
-    draw_message(20, 384, 420, 1, 1, white);
-    draw_message_fit(24, 40, 460, 0, 0, white, 120);
-    draw_message_fit(25, 300, 460, 0, 0, white, 150);
-    draw_message_fit(26, 600, 460, 0, 0, white, 170, {num_text(7)});
-    draw_message(26, 384, 490, 1, 1, white, {num_text(7)});
-    draw_message(27, 384, 530, 1, 1, white, {level_name_ref(language_table[0].texts[33])});
-    draw_message(29, 384, 570, 1, 1, white);
-    draw_message_fit(31, 384, 610, 0, 1, white, 440);
-}
-
-// Forgets the cached text picture, whose renderer is about to go.
-void forget_text_picture()
-{
-    if (atlas_texture)
-        SDL_DestroyTexture(atlas_texture);
-    atlas_texture = nullptr;
-    atlas_language = -1;
+    const uint32_t white = COLOUR_WHITE;
+    const char* const world = language_table[LANGUAGE_DANISH].texts[MSG_FIRST_BUILTIN_NAME + 1];
+    draw_message_fit(MSG_TITLE, 384, 0, FONT_BIG, ALIGN_CENTRE, white, 640);
+    draw_message(MSG_GOAL, 384, 60, FONT_SMALL, ALIGN_CENTRE, white);
+    for (int32_t i = 0; i < 3; i++)
+        draw_message(MSG_KEYS_FIRST + i, 384, 90 + 30 * i, FONT_SMALL, ALIGN_CENTRE, white);
+    draw_message(MSG_LANGUAGE_KEY, 384, 180, FONT_SMALL, ALIGN_CENTRE, white, {msg_ref_text(MSG_LANGUAGE_NAME)});
+    draw_message(MSG_BEST_PLAYERS, 384, 210, FONT_BIG, ALIGN_CENTRE, white);
+    draw_message(MSG_ROW_LEVEL, 384, 250, FONT_SMALL, ALIGN_CENTRE, white, {num_text(12)});
+    draw_message(MSG_PRESS_ENTER, 384, 280, FONT_BIG, ALIGN_CENTRE, white);
+    draw_message_fit(MSG_CREDIT, 384, 320, FONT_SMALL, ALIGN_CENTRE, white, 728);
+    draw_message(MSG_POINTS, 384, 350, FONT_BIG, ALIGN_CENTRE, white, {num_text(123450)});
+    draw_message(MSG_TYPE_NAME, 384, 390, FONT_SMALL, ALIGN_CENTRE, white);
+    draw_message(MSG_PAUSED, 384, 420, FONT_BIG, ALIGN_CENTRE, white);
+    draw_message_fit(MSG_SCORE, 40, 460, FONT_SMALL, ALIGN_LEFT, white, 120);
+    draw_message_fit(MSG_BONUS, 300, 460, FONT_SMALL, ALIGN_LEFT, white, 150);
+    draw_message_fit(MSG_LEVEL_NUMBER, 600, 460, FONT_SMALL, ALIGN_LEFT, white, 170, {num_text(7)});
+    draw_message(MSG_LEVEL_NUMBER, 384, 490, FONT_BIG, ALIGN_CENTRE, white, {num_text(7)});
+    draw_message(MSG_WORLD, 384, 530, FONT_BIG, ALIGN_CENTRE, white, {level_name_ref(world)});
+    draw_message(MSG_LEVEL_DONE, 384, 570, FONT_BIG, ALIGN_CENTRE, white);
+    draw_message_fit(MSG_FROZEN, 384, 610, FONT_SMALL, ALIGN_CENTRE, white, 440);
 }
 
 void BM_DrawTwentyMessages(benchmark::State& state)
@@ -56,29 +48,14 @@ void BM_DrawTwentyMessages(benchmark::State& state)
         state.SkipWithError("this build has no text pictures");
         return;
     }
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(screen);
-    if (!renderer) {
-        state.SkipWithError(SDL_GetError());
-        SDL_FreeSurface(screen);
+    BenchScreen screen;
+    if (!open_bench_screen(state, screen))
         return;
-    }
-    const TextureSet saved = textures;
-    load_textures(renderer);
     set_language(LANGUAGE_ENGLISH);
-    forget_text_picture();
     // The first frame makes the language's texture; the frames after it find it made.
     draw_twenty_messages();
-    for (auto _ : state) {
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
-        draw_twenty_messages();
-        SDL_RenderFlush(renderer);
-    }
-    forget_text_picture();
-    SDL_DestroyRenderer(renderer);
-    SDL_FreeSurface(screen);
-    textures = saved;
+    draw_bench_frames(state, screen, draw_twenty_messages);
+    close_bench_screen(screen);
 }
 BENCHMARK(BM_DrawTwentyMessages)->Unit(benchmark::kMicrosecond);
 
@@ -96,10 +73,9 @@ void BM_MakeLargestTextPicture(benchmark::State& state)
         state.SkipWithError("this build has no text pictures");
         return;
     }
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(screen);
-    const TextureSet saved = textures;
-    textures.renderer = renderer;
+    BenchScreen screen;
+    if (!open_bench_screen(state, screen))
+        return;
     state.SetLabel("picture " + std::to_string(largest) + ", " + std::to_string(picture.length / 1024) + " KiB; all " +
                    std::to_string(LAST_TEXT_PICTURE - FIRST_TEXT_PICTURE + 1) + ": " + std::to_string(all / 1024) + " KiB");
     for (auto _ : state) {
@@ -110,9 +86,7 @@ void BM_MakeLargestTextPicture(benchmark::State& state)
         }
         SDL_DestroyTexture(texture);
     }
-    textures = saved;
-    SDL_DestroyRenderer(renderer);
-    SDL_FreeSurface(screen);
+    close_bench_screen(screen);
 }
 BENCHMARK(BM_MakeLargestTextPicture)->Unit(benchmark::kMillisecond);
 

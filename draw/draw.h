@@ -80,6 +80,17 @@ void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
 #include "draw/utf8.h"
 // A font argument of 0 selects the small font, any other value the big one.
 // Colours are 0xAABBGGRR; alignment 0 left, 1 centred, 2 right, others left.
+enum { FONT_SMALL = 0, FONT_BIG = 1 };
+enum { ALIGN_LEFT = 0, ALIGN_CENTRE = 1, ALIGN_RIGHT = 2 };
+
+// The colours the screens share, 0xAABBGGRR.
+constexpr uint32_t COLOUR_WHITE = 0xffffffffu;
+constexpr uint32_t COLOUR_GOLD = 0xff78e2ffu;
+constexpr uint32_t COLOUR_PALE_BLUE = 0xffffe6aau;
+constexpr uint32_t COLOUR_GREY_BLUE = 0xffc8aa96u;
+constexpr uint32_t COLOUR_LIGHT_RED = 0xff7878ffu;
+constexpr uint32_t COLOUR_BANNER_BLUE = 0xf0b75700u;
+constexpr uint32_t COLOUR_BANNER_YELLOW = 0xf000d7ffu;
 
 enum { GLYPH_COUNT = 791, GLYPH_QUESTION = 31 };
 

@@ -62,9 +62,9 @@ int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t
     const GlyphFont& f = font_of(font);
     SDL_Texture* sheet = font ? textures.font_big : textures.font_small;
     float width = (float)text_width(text, font) * scale;
-    if (align == 2)
+    if (align == ALIGN_RIGHT)
         x -= width;
-    else if (align == 1)
+    else if (align == ALIGN_CENTRE)
         x -= 0.5f * width;
     SDL_SetTextureColorMod(sheet, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     SDL_SetTextureAlphaMod(sheet, (colour >> 24) & 0xFF);

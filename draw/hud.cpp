@@ -3,31 +3,10 @@
 // (the level intro, the level-done panel and the frozen-enemies line). Like
 // the rest of the play scene this only reads the play state and the level.
 #include <cstdio>
-#include <cstdlib>
 #include "draw/draw.h"
 #include "draw/local.h"
 #include "rules/rules.h"
 #include "text/text.h"
-
-// Colours, 0xAABBGGRR.
-static const uint32_t PALE_BLUE = 0xffffe6aau;
-static const uint32_t WHITE = 0xffffffffu;
-static const uint32_t GOLD = 0xff78e2ffu;
-static const uint32_t LIGHT_RED = 0xff7878ffu;
-
-enum {
-    MSG_SCORE = 24,
-    MSG_BONUS = 25,
-    MSG_LEVEL_NUMBER = 26,
-    MSG_WORLD = 27,
-    MSG_READY = 28,
-    MSG_LEVEL_DONE = 29,
-    MSG_BONUS_ADDED = 30,
-    MSG_FROZEN = 31,
-};
-
-enum { SMALL = 0, BIG = 1 };
-enum { LEFT = 0, CENTRE = 1 };
 
 enum { MAX_LIFE_ICONS = 5, MAX_SNOWBALL_ICONS = 6 };
 
@@ -35,8 +14,8 @@ enum { MAX_LIFE_ICONS = 5, MAX_SNOWBALL_ICONS = 6 };
 static uint32_t bonus_colour()
 {
     if (play.bonus > 1000)
-        return GOLD;
-    return (play.tick / 15) % 2 == 0 ? GOLD : LIGHT_RED;
+        return COLOUR_GOLD;
+    return (play.tick / 15) % 2 == 0 ? COLOUR_GOLD : COLOUR_LIGHT_RED;
 }
 
 // The level name in the bottom bar: a built-in name in the player's language,
@@ -45,23 +24,24 @@ static void draw_bottom_name(const LevelRecord* level)
 {
     const char* name = level_name_ref(level->name);
     if (name[0] == '\x01')
-        draw_message_fit(atoi(name + 1), 384, 648, SMALL, CENTRE, PALE_BLUE, 440, {});
+        draw_message_fit(read_message_ref(name), 384, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 440, {});
     else
-        draw_text(name, 384, 648, SMALL, CENTRE, PALE_BLUE);
+        draw_text(name, 384, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE);
 }
 
 static void draw_hud(const LevelRecord* level)
 {
     char number[16];
-    draw_message_fit(MSG_SCORE, 30, 2, SMALL, LEFT, PALE_BLUE, 120, {});
+    draw_message_fit(MSG_SCORE, 30, 2, FONT_SMALL, ALIGN_LEFT, COLOUR_PALE_BLUE, 120, {});
     snprintf(number, sizeof number, "%d", (int)play.score);
-    draw_text(number, 30, 20, SMALL, LEFT, WHITE);
+    draw_text(number, 30, 20, FONT_SMALL, ALIGN_LEFT, COLOUR_WHITE);
 
-    draw_message_fit(MSG_BONUS, 330, 2, SMALL, CENTRE, PALE_BLUE, 150, {});
+    draw_message_fit(MSG_BONUS, 330, 2, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 150, {});
     snprintf(number, sizeof number, "%d", (int)play.bonus);
-    draw_text(number, 330, 20, SMALL, CENTRE, bonus_colour());
+    draw_text(number, 330, 20, FONT_SMALL, ALIGN_CENTRE, bonus_colour());
 
-    draw_message_fit(MSG_LEVEL_NUMBER, 520, 12, SMALL, CENTRE, PALE_BLUE, 170, {num_text(play.level + 1)});
+    draw_message_fit(MSG_LEVEL_NUMBER, 520, 12, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 170,
+                     {num_text(play.level + 1)});
 
     // The life being played is not shown, only the spare ones, right to left.
     const int32_t lives = play.lives - 1 < MAX_LIFE_ICONS ? play.lives - 1 : MAX_LIFE_ICONS;
@@ -80,20 +60,20 @@ static void draw_intro(const LevelRecord* level)
     draw_band(250, 150);
     if (level && level_starts_world() && play.tick <= 149) {
         draw_band(160, 80);
-        draw_message(MSG_WORLD, 384, 178, BIG, CENTRE, GOLD, {level_name_ref(level->world)});
+        draw_message(MSG_WORLD, 384, 178, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {level_name_ref(level->world)});
     }
-    draw_message(MSG_LEVEL_NUMBER, 384, 262, BIG, CENTRE, WHITE, {num_text(play.level + 1)});
+    draw_message(MSG_LEVEL_NUMBER, 384, 262, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, {num_text(play.level + 1)});
     if (level)
-        draw_name(level_name_ref(level->name), 384, 312, BIG, CENTRE, PALE_BLUE);
-    draw_message(MSG_READY, 384, 356, SMALL, CENTRE, GOLD, {});
+        draw_name(level_name_ref(level->name), 384, 312, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE);
+    draw_message(MSG_READY, 384, 356, FONT_SMALL, ALIGN_CENTRE, COLOUR_GOLD, {});
 }
 
 // The panel waits until the hero has begun to fade out at the door.
 static void draw_level_done()
 {
     draw_band(280, 90);
-    draw_message(MSG_LEVEL_DONE, 384, 290, BIG, CENTRE, WHITE, {});
-    draw_message(MSG_BONUS_ADDED, 384, 334, SMALL, CENTRE, GOLD, {});
+    draw_message(MSG_LEVEL_DONE, 384, 290, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, {});
+    draw_message(MSG_BONUS_ADDED, 384, 334, FONT_SMALL, ALIGN_CENTRE, COLOUR_GOLD, {});
 }
 
 void draw_hud_and_overlays(const LevelRecord* level)
@@ -108,5 +88,5 @@ void draw_hud_and_overlays(const LevelRecord* level)
         draw_level_done();
     // Last, so that no panel hides it, in whatever state play is.
     if (play.freeze_ticks != 0)
-        draw_message(MSG_FROZEN, 384, 54, SMALL, CENTRE, PALE_BLUE, {});
+        draw_message(MSG_FROZEN, 384, 54, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
 }

@@ -265,12 +265,12 @@ static void draw_popups()
         // would have no alpha to fade with.
         if (p.ticks <= 0)
             continue;
-        uint32_t colour = 0xff78e2ffu;
+        uint32_t colour = COLOUR_GOLD;
         if (p.ticks <= 20)
-            colour = (uint32_t)(12 * p.ticks) << 24 | 0x78e2ffu;
+            colour = (uint32_t)(12 * p.ticks) << 24 | (COLOUR_GOLD & 0xffffffu);
         char number[16];
         snprintf(number, sizeof number, "%d", (int)p.points);
-        draw_text(number, (int32_t)(p.x + 48.0f), (int32_t)(p.y + 48.0f), 0, 1, colour);
+        draw_text(number, (int32_t)(p.x + 48.0f), (int32_t)(p.y + 48.0f), FONT_SMALL, ALIGN_CENTRE, colour);
     }
 }
 

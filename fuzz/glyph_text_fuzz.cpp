@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fprintf(stderr, "negative width %d\n", width);
         abort();
     }
-    draw_text(text.c_str(), 384, 300, font, align, 0xFFFFFFFFu);
+    draw_text(text.c_str(), 384, 300, font, align, COLOUR_WHITE);
     draw_text_scaled(text.c_str(), font, align, 0x80FF00FFu, -50.5f, 660.25f, scale);
     return 0;
 }

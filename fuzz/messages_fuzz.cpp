@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t i = 1; i < words.size() && count < MOST_ARGS; i++)
         args[count++] = words[i].c_str();
 
-    draw_name(words[0].c_str(), 100, 100, big, align, 0xFFFFFFFFu);
+    draw_name(words[0].c_str(), 100, 100, big, align, COLOUR_WHITE);
     draw_name(level_name_ref(words[0].c_str()), 700, 600, big, align, 0xFF00FFFFu);
-    draw_message_v(id, 384, 200, big, align, 0xFFFFFFFFu, max_width, args, count);
+    draw_message_v(id, 384, 200, big, align, COLOUR_WHITE, max_width, args, count);
     if (count >= 4)
         draw_message(id, 0, 640, big, align, 0xFF0000FFu, {args[0], args[1], args[2], args[3]});
     else if (count >= 1)

@@ -11,19 +11,6 @@
 #include <cstring>
 #include <string>
 
-static InputFrame input_frame(uint32_t held, uint32_t prev)
-{
-    InputFrame in;
-    in.left = held & 2;
-    in.right = held & 1;
-    in.up_held = held & 4;
-    in.down = held & 8;
-    in.jump_pressed = (held & 4) && !(prev & 4);
-    in.action_pressed = (held & 32) && !(prev & 32);
-    in.throw_pressed = (held & 16) && !(prev & 16);
-    return in;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const uint8_t* nul = (const uint8_t*)memchr(data, 0, size);
@@ -50,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const uint32_t held = keys[i] & 63;
         const int repeat = 1 + (keys[i] >> 6) * 5;
         for (int t = 0; t < repeat; t++, ticks++) {
-            game_step(input_frame(held, prev));
+            game_step(input_from_bits(held, prev));
             prev = held;
             if (const char* fault = check_play(&watch)) {
                 fprintf(stderr, "after %lld ticks on level %d (state %u): %s\n", (long long)ticks, play.level + 1,

@@ -48,19 +48,6 @@ uint32_t next_random()
     return (uint32_t)rng_state;
 }
 
-InputFrame input_frame(uint32_t held, uint32_t prev)
-{
-    InputFrame in;
-    in.left = held & 2;
-    in.right = held & 1;
-    in.up_held = held & 4;
-    in.down = held & 8;
-    in.jump_pressed = (held & 4) && !(prev & 4);
-    in.action_pressed = (held & 32) && !(prev & 32);
-    in.throw_pressed = (held & 16) && !(prev & 16);
-    return in;
-}
-
 struct Figures {
     long long ticks = 0;
     long long games = 0;
@@ -108,7 +95,7 @@ int soak_level(int level, long long ticks, const std::vector<std::vector<Stretch
         if (script)
             f.scripted++;
         last_state = play.state;
-        game_step(input_frame(held, prev));
+        game_step(input_from_bits(held, prev));
         prev = held;
         f.ticks++;
         if (play.state == STATE_LEVEL_DONE && last_state != STATE_LEVEL_DONE)

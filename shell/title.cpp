@@ -9,32 +9,6 @@
 #include "draw/draw.h"
 #include "text/text.h"
 
-// Colours, 0xAABBGGRR.
-static const uint32_t WHITE = 0xffffffffu;
-static const uint32_t LIGHT_BLUE = 0xffffe6aau;
-static const uint32_t GREY_BLUE = 0xffc8aa96u;
-static const uint32_t GOLD = 0xff78e2ffu;
-static const uint32_t BANNER_BLUE = 0xf0b75700u;
-static const uint32_t BANNER_YELLOW = 0xf000d7ffu;
-
-enum {
-    MSG_TITLE = 0,
-    MSG_BANNER = 1,
-    MSG_LANGUAGE_NAME = 2,
-    MSG_GOAL = 3,
-    MSG_KEYS_FIRST = 4,  // three lines of keys, 4 to 6
-    MSG_LANGUAGE_KEY = 7,
-    MSG_BEST_PLAYERS = 8,
-    MSG_ROW_LEVEL = 9,
-    MSG_PRESS_ENTER = 10,
-    MSG_OWN_LEVELS = 11,
-    MSG_CREDIT = 13,
-};
-
-enum { SMALL = 0, BIG = 1 };
-enum { LEFT = 0, CENTRE = 1, RIGHT = 2 };
-enum { LANGUAGE_DANISH = 0 };
-
 enum {
     TICKS_PER_THEME = 600,
     TICKS_PER_PANEL = 420,
@@ -44,26 +18,27 @@ enum {
 
 static void draw_help_panel()
 {
-    draw_message(MSG_GOAL, 384, 280, SMALL, CENTRE, LIGHT_BLUE, {});
+    draw_message(MSG_GOAL, 384, 280, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
     for (int32_t i = 0; i < 3; i++)
-        draw_message(MSG_KEYS_FIRST + i, 384, 340 + 30 * i, SMALL, CENTRE, GREY_BLUE, {});
-    draw_message(MSG_LANGUAGE_KEY, 384, 450, SMALL, CENTRE, LIGHT_BLUE, {msg_ref_text(MSG_LANGUAGE_NAME)});
+        draw_message(MSG_KEYS_FIRST + i, 384, 340 + 30 * i, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, {});
+    draw_message(MSG_LANGUAGE_KEY, 384, 450, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE,
+                 {msg_ref_text(MSG_LANGUAGE_NAME)});
 }
 
 static void draw_high_score_panel()
 {
-    draw_message(MSG_BEST_PLAYERS, 384, 262, BIG, CENTRE, LIGHT_BLUE, {});
+    draw_message(MSG_BEST_PLAYERS, 384, 262, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
     for (int32_t i = 0; i < HIGH_SCORE_ROWS; i++) {
         const HighScore& row = high_scores[i];
         const int32_t y = 310 + 26 * i;
         char text[16];
         snprintf(text, sizeof text, "%2d.", (int)(i + 1));
-        draw_text(text, 220, y, SMALL, RIGHT, GREY_BLUE);
+        draw_text(text, 220, y, FONT_SMALL, ALIGN_RIGHT, COLOUR_GREY_BLUE);
         // A player's name is always plain text, never a message reference.
-        draw_text(row.name, 240, y, SMALL, LEFT, WHITE);
+        draw_text(row.name, 240, y, FONT_SMALL, ALIGN_LEFT, COLOUR_WHITE);
         snprintf(text, sizeof text, "%d", (int)row.score);
-        draw_text(text, 470, y, SMALL, RIGHT, GOLD);
-        draw_message(MSG_ROW_LEVEL, 560, y, SMALL, RIGHT, GREY_BLUE, {num_text(row.level)});
+        draw_text(text, 470, y, FONT_SMALL, ALIGN_RIGHT, COLOUR_GOLD);
+        draw_message(MSG_ROW_LEVEL, 560, y, FONT_SMALL, ALIGN_RIGHT, COLOUR_GREY_BLUE, {num_text(row.level)});
     }
 }
 
@@ -85,16 +60,16 @@ void draw_title()
     if (get_language() == LANGUAGE_DANISH)
         draw_logo(384, 52);
     else
-        draw_message_fit(MSG_TITLE, 384, 30, BIG, CENTRE, WHITE, 640, {});
+        draw_message_fit(MSG_TITLE, 384, 30, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, 640, {});
 
     // The banner takes the space under the title and pushes the hero down.
     const bool banner = locale_banner_flag() != 0;
     const int32_t y0 = banner ? 176 : 150;
     draw_sprite_scaled(360.0f, (float)y0, 2.0f, SPRITE_HERO_CHEER + (f / TICKS_PER_FRAME) % HERO_CHEER_FRAMES, 0, 255);
     if (banner) {
-        fill_rect(254, 124, 260, 15, BANNER_BLUE);
-        fill_rect(254, 139, 260, 15, BANNER_YELLOW);
-        draw_message(MSG_BANNER, 384, 127, SMALL, CENTRE, WHITE, {});
+        fill_rect(254, 124, 260, 15, COLOUR_BANNER_BLUE);
+        fill_rect(254, 139, 260, 15, COLOUR_BANNER_YELLOW);
+        draw_message(MSG_BANNER, 384, 127, FONT_SMALL, ALIGN_CENTRE, COLOUR_WHITE, {});
     }
     draw_sprite_scaled(454.0f, (float)(y0 + 10), 1.3f, SPRITE_KEY + (f / TICKS_PER_FRAME) % KEY_FRAMES, 0, 255);
 
@@ -107,8 +82,8 @@ void draw_title()
 
     // Hidden first, then shown and hidden for 30 ticks each.
     if ((f / TICKS_PER_BLINK) % 2 == 1)
-        draw_message(MSG_PRESS_ENTER, 384, 556, BIG, CENTRE, GOLD, {});
+        draw_message(MSG_PRESS_ENTER, 384, 556, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {});
     if (own_levels_exist())
-        draw_message(MSG_OWN_LEVELS, 384, 598, SMALL, CENTRE, LIGHT_BLUE, {});
-    draw_message_fit(MSG_CREDIT, 384, 648, SMALL, CENTRE, GREY_BLUE, 728, {});
+        draw_message(MSG_OWN_LEVELS, 384, 598, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
+    draw_message_fit(MSG_CREDIT, 384, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, 728, {});
 }

@@ -2,9 +2,11 @@
 // tests/draw/golden/NAME.png, each channel of each pixel to within a small
 // tolerance. FROSTOVA_REBASELINE=1 writes the reference instead (look at it
 // before committing). A picture that differs is written beside the test
-// program as NAME.actual.png for a look. Include in one file per test program.
+// program as NAME.actual.png for a look. The PNG reader and writer come with
+// it.
 #pragma once
 #include <gtest/gtest.h>
+#include <SDL.h>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -71,4 +73,10 @@ inline void expect_golden(const std::string& name, const std::vector<unsigned ch
         stbi_write_png((name + ".actual.png").c_str(), w, h, 3, picture.data(), 3 * w);
     EXPECT_EQ(differing, 0) << name << ": first at (" << first_x << ", " << first_y << "), worst channel difference "
                             << worst << "; the picture drawn is " << name << ".actual.png";
+}
+
+// expect_golden for the whole of a surface.
+inline void expect_golden_surface(const std::string& name, SDL_Surface* surface)
+{
+    expect_golden(name, surface_rgb(surface, 0, 0, surface->w, surface->h), surface->w, surface->h);
 }

@@ -1,5 +1,5 @@
-// Shared inside text/: the tables translated-text drawing reads, its cached
-// text-picture texture, and the reader of message references.
+// Shared inside text/: the tables translated-text drawing reads and its
+// cached text-picture texture.
 #pragma once
 #include "text/text.h"
 
@@ -13,6 +13,3 @@ extern const LanguageInfo* text_languages;
 extern SDL_Texture* atlas_texture;
 // The language whose picture atlas_texture holds; -1 before the first.
 extern int32_t atlas_language;
-
-// The message number a reference ("\x01" and a number) names, or -1 when it is not 0..117.
-int32_t read_message_ref(const char* ref);

@@ -177,7 +177,7 @@ void draw_message_runs(int32_t id, int32_t big, uint32_t colour, const char* con
         } else if (item.message >= 0) {
             draw_message_runs(item.message, big, colour, nullptr, 0, left, y, fit);
         } else if (item.text) {
-            draw_text_scaled(item.text, big, 0, colour, left + text_shift, y, fit);
+            draw_text_scaled(item.text, big, ALIGN_LEFT, colour, left + text_shift, y, fit);
         }
         pen = rtl ? pen - w : pen + w;
     }
@@ -199,9 +199,9 @@ int32_t draw_message_v(int32_t id, int32_t x, int32_t y, int32_t big, int32_t al
         fit = (float)max_width / total;
 
     float left = (float)x;
-    if (align == 1)
+    if (align == ALIGN_CENTRE)
         left = (float)x + (fit * total) * -0.5f;
-    else if (align == 2)
+    else if (align == ALIGN_RIGHT)
         left = (float)x - total * fit;
     // A shrunk line stays centred on the height of a full one.
     float top = (float)y + (1.0f - fit) * line_metrics[big ? 1 : 0].height * 0.5f;

@@ -7,9 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-// The Danish texts of these messages are the built-in world and level names.
-enum { FIRST_BUILTIN_NAME = 32, LAST_BUILTIN_NAME = 58 };
-
 char text_ring[TEXT_RING_SIZE][TEXT_RING_BYTES];
 int32_t text_ring_index = 0;
 
@@ -41,12 +38,12 @@ int32_t read_message_ref(const char* ref)
     return n >= 0 && n < MESSAGE_COUNT ? (int32_t)n : -1;
 }
 
-const char* current_title() { return language_table[current_language].texts[0]; }
+const char* current_title() { return language_table[current_language].texts[MSG_TITLE]; }
 
 const char* level_name_ref(const char* name)
 {
-    const char* const* danish = language_table[0].texts;
-    for (int32_t m = FIRST_BUILTIN_NAME; m <= LAST_BUILTIN_NAME; m++)
+    const char* const* danish = language_table[LANGUAGE_DANISH].texts;
+    for (int32_t m = MSG_FIRST_BUILTIN_NAME; m <= MSG_LAST_BUILTIN_NAME; m++)
         if (!strcmp(name, danish[m]))
             return msg_ref_text(m);
     return name;

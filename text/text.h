@@ -4,7 +4,42 @@
 #include <cstdint>
 #include <initializer_list>
 
-enum { LANGUAGE_COUNT = 32, MESSAGE_COUNT = 118, LANGUAGE_ENGLISH = 5, TEXT_RING_SIZE = 16, TEXT_RING_BYTES = 128 };
+enum { LANGUAGE_COUNT = 32, MESSAGE_COUNT = 118, TEXT_RING_SIZE = 16, TEXT_RING_BYTES = 128 };
+// Danish is the levels' own language: its texts of the built-in names are the names the level files hold.
+enum { LANGUAGE_DANISH = 0, LANGUAGE_ENGLISH = 5 };
+
+// The messages the game draws, by number.
+enum {
+    MSG_TITLE = 0,
+    MSG_BANNER = 1,
+    MSG_LANGUAGE_NAME = 2,
+    MSG_GOAL = 3,
+    MSG_KEYS_FIRST = 4,  // three lines of keys, 4 to 6
+    MSG_LANGUAGE_KEY = 7,
+    MSG_BEST_PLAYERS = 8,
+    MSG_ROW_LEVEL = 9,
+    MSG_PRESS_ENTER = 10,
+    MSG_OWN_LEVELS = 11,
+    MSG_CREDIT = 13,
+    MSG_ALL_LEVELS_DONE = 14,  // heads the name entry
+    MSG_NEW_HIGH_SCORE = 15,
+    MSG_POINTS = 16,
+    MSG_TYPE_NAME = 17,
+    MSG_PAUSED = 20,
+    MSG_GAME_OVER = 21,
+    MSG_CONGRATULATIONS = 22,
+    MSG_ALL_KEYS_FOUND = 23,
+    MSG_SCORE = 24,
+    MSG_BONUS = 25,
+    MSG_LEVEL_NUMBER = 26,
+    MSG_WORLD = 27,
+    MSG_READY = 28,
+    MSG_LEVEL_DONE = 29,
+    MSG_BONUS_ADDED = 30,
+    MSG_FROZEN = 31,
+    MSG_FIRST_BUILTIN_NAME = 32,  // the built-in world and level names, 32 to 58
+    MSG_LAST_BUILTIN_NAME = 58,
+};
 
 // One language: its code, its direction, its text picture and its texts.
 struct LanguageInfo {
@@ -54,6 +89,8 @@ char* num_text(int32_t n);
 
 // The message reference to message n, in the next ring buffer.
 char* msg_ref_text(int32_t n);
+// The message number a reference ("\x01" and a number) names, or -1 when it is not 0..117.
+int32_t read_message_ref(const char* ref);
 
 // Message 0 of the current language: the game's title.
 const char* current_title();

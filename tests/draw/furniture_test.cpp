@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 #include "draw/draw.h"
-#include "tests/draw/screen.h"
+#include "tests/screen.h"
 
 namespace {
 
@@ -18,24 +18,23 @@ struct Box {
     uint32_t colour;  // 0xAABBGGRR
 };
 
-class Furniture : public DrawScreen {
+class Furniture : public ::testing::Test {
 protected:
+    static const int W = TestScreen::W, H = TestScreen::H;
+    TestScreen screen;
+
     void SetUp() override
     {
-        DrawScreen::SetUp();
-        if (HasFatalFailure())
-            return;
+        ASSERT_NE(screen.renderer, nullptr);
         // Nearest sampling, so that a stretched test texture lands exactly.
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
         background_theme = -1;
-        clear(0, 0, 0);
+        screen.clear(0, 0, 0);
     }
     void TearDown() override
     {
         if (textures.background)
             SDL_DestroyTexture(textures.background);
-        DrawScreen::TearDown();
-        background_theme = -1;
     }
     // A texture whose pixel (x, y) is colour(x, y), opaque.
     template <typename F>
@@ -45,7 +44,7 @@ protected:
         for (int y = 0; y < h; y++)
             for (int x = 0; x < w; x++)
                 pixels[(size_t)y * w + x] = 0xFF000000u | colour(x, y);
-        return DrawScreen::texture(w, h, pixels);
+        return screen.texture(w, h, pixels);
     }
     SDL_Texture* solid(uint32_t colour)
     {
@@ -54,7 +53,7 @@ protected:
     std::vector<uint32_t> frame()
     {
         std::vector<uint32_t> pixels((size_t)W * H);
-        SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ABGR8888, pixels.data(), 4 * W);
+        SDL_RenderReadPixels(screen.renderer, nullptr, SDL_PIXELFORMAT_ABGR8888, pixels.data(), 4 * W);
         return pixels;
     }
     // The play area only, where the background goes.
@@ -70,12 +69,12 @@ protected:
     {
         SDL_Texture* t = texture_from_image(builtin_pictures[n].bytes, builtin_pictures[n].length);
         EXPECT_NE(t, nullptr) << "picture " << n;
-        made.push_back(t);
-        clear(0, 0, 0);
+        screen.made.push_back(t);
+        screen.clear(0, 0, 0);
         SDL_Rect to = {24, 48, 720, 576};
-        SDL_RenderCopy(renderer, t, nullptr, &to);
+        SDL_RenderCopy(screen.renderer, t, nullptr, &to);
         std::vector<uint32_t> area = play_area();
-        clear(0, 0, 0);
+        screen.clear(0, 0, 0);
         return area;
     }
     // Every pixel of the screen is the colour of the last box holding it, else black.
@@ -121,7 +120,7 @@ TEST_F(Furniture, TheTwentyFourThemesAreTwentyFourDifferentPictures)
 {
     std::set<std::vector<uint32_t>> seen;
     for (int t = 0; t < THEME_COUNT; t++) {
-        clear(0, 0, 0);
+        screen.clear(0, 0, 0);
         draw_background(t);
         ASSERT_NE(textures.background, nullptr) << "theme " << t;
         seen.insert(play_area());
@@ -137,12 +136,12 @@ TEST_F(Furniture, TheBackgroundIsDecodedOnlyWhenTheThemeChanges)
     // A mark that a freshly decoded texture would not carry.
     SDL_SetTextureColorMod(first, 0, 0, 0);
     for (int32_t theme : {5, 29, -19}) {
-        clear(90, 90, 90);
+        screen.clear(90, 90, 90);
         draw_background(theme);
         EXPECT_EQ(textures.background, first) << "theme " << theme;
         EXPECT_EQ(frame()[300 * W + 384], BLACK) << "theme " << theme << " was decoded again";
     }
-    clear(90, 90, 90);
+    screen.clear(90, 90, 90);
     draw_background(6);
     Uint8 r = 0, g = 0, b = 0;
     SDL_GetTextureColorMod(textures.background, &r, &g, &b);
@@ -154,7 +153,7 @@ TEST_F(Furniture, AlternatingThemesAlwaysShowTheRightPicture)
 {
     std::vector<std::vector<uint32_t>> references = {picture_over_play_area(24), picture_over_play_area(25)};
     for (int i = 0; i < 6; i++) {
-        clear(0, 0, 0);
+        screen.clear(0, 0, 0);
         draw_background(i & 1);
         EXPECT_EQ(theme_of_frame(references, play_area()), i & 1) << "frame " << i;
     }
@@ -166,11 +165,11 @@ TEST_F(Furniture, ABackgroundThatCouldNotBeMadeIsNotTriedAgain)
     // the texture is null, exactly as for a picture that does not decode.
     textures.renderer = nullptr;
     draw_background(3);
-    textures.renderer = renderer;
+    textures.renderer = screen.renderer;
     EXPECT_EQ(textures.background, nullptr);
     EXPECT_EQ(background_theme, 3);
     for (int32_t theme : {3, 27, -21}) {
-        clear(90, 90, 90);
+        screen.clear(90, 90, 90);
         draw_background(theme);
         EXPECT_EQ(textures.background, nullptr) << "theme " << theme << " was tried again";
         EXPECT_EQ(frame()[300 * W + 384], 0xFF5A5A5Au) << "theme " << theme;
@@ -204,7 +203,7 @@ TEST_F(Furniture, EachPieceCoversItsRectangleAndNothingElse)
         {"logo off centre", [] { draw_logo(100, 500); }, {{0, 500, 400, 120, BLACK | logo}}},
     };
     for (const Case& c : cases) {
-        clear(0, 0, 0);
+        screen.clear(0, 0, 0);
         c.draw();
         expect_boxes(c.boxes, c.what);
     }
@@ -239,7 +238,7 @@ TEST_F(Furniture, TheBandIsStretchedToTheHeightAsked)
     textures.band = texture(1536, 200, [](int, int y) { return y < 100 ? 0x0000FFu : 0xFF0000u; });
     for (int h : {80, 90, 100, 130, 150, 300}) {
         int y = 200;
-        clear(0, 0, 0);
+        screen.clear(0, 0, 0);
         draw_band(y, h);
         expect_boxes({{0, y, 768, h / 2, red}, {0, y + h / 2, 768, h - h / 2, blue}}, "band");
         if (HasFailure())
@@ -259,9 +258,9 @@ TEST_F(Furniture, FilledRectanglesBlendByTheirAlpha)
         {0x4000FF00, (r0 * 191) / 255, (255 * 64 + g0 * 191) / 255, (b0 * 191) / 255},
     };
     for (const Case& c : cases) {
-        clear(r0, g0, b0);
+        screen.clear(r0, g0, b0);
         // Whatever blend mode the renderer was left in, the fill blends.
-        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawBlendMode(screen.renderer, SDL_BLENDMODE_NONE);
         fill_rect(254, 124, 260, 15, c.colour);
         std::vector<uint32_t> pixels = frame();
         const int inside[][2] = {{254, 124}, {513, 124}, {254, 138}, {513, 138}, {384, 130}};

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <SDL.h>
 #include "draw/draw.h"
-#include "tests/draw/screen.h"
+#include "tests/screen.h"
 
 namespace {
 
@@ -95,31 +95,30 @@ TEST(GlyphText, Widths)
 // A software renderer on a 768 x 672 surface whose big sheet is a texture
 // that stores in each pixel its own sheet coordinates, so that a pixel drawn
 // on the screen tells which sheet pixel it came from.
-class GlyphDrawing : public DrawScreen {
+class GlyphDrawing : public ::testing::Test {
 protected:
+    TestScreen screen;
     SDL_Texture* sheet = nullptr;
 
     void SetUp() override
     {
-        DrawScreen::SetUp();
-        if (HasFatalFailure())
-            return;
+        ASSERT_NE(screen.renderer, nullptr);
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
         std::vector<uint32_t> pixels(4096 * 1128);
         for (int y = 0; y < 1128; y++)
             for (int x = 0; x < 4096; x++)
                 pixels[y * 4096 + x] = 0xFF000000u | (uint32_t)(y << 12) | (uint32_t)x;
-        sheet = texture(4096, 1128, pixels);
+        sheet = screen.texture(4096, 1128, pixels);
         textures.font_big = sheet;
         clear();
     }
-    void clear() { DrawScreen::clear(0, 0, 0, 0); }
+    void clear() { screen.clear(0, 0, 0, 0); }
     // The left- and rightmost columns drawn on row y, or -1.
     std::pair<int, int> span(int y) const
     {
         int first = -1, last = -1;
         for (int x = 0; x < 768; x++)
-            if (pixel(x, y) != 0) {
+            if (screen.pixel(x, y) != 0) {
                 if (first < 0)
                     first = x;
                 last = x;
@@ -134,11 +133,11 @@ TEST_F(GlyphDrawing, AtScaleTwoTheBigZeroIsItsWholeCellAndThePenMovesBy48)
     int sx = glyph_fonts[1].glyph_sheet_x[g], sy = glyph_fonts[1].glyph_sheet_y[g];
     EXPECT_EQ(draw_text_scaled("00", 1, 0, 0xFFFFFFFF, 100.0f, 200.0f, 2.0f), (29 + 24) * 2);
     // First glyph: a 58 x 94 box at (100, 200), copied pixel for pixel.
-    EXPECT_EQ(pixel(100, 200) & 0xFFFFFF, (uint32_t)(sy << 12 | sx));
-    EXPECT_EQ(pixel(147, 293) & 0xFFFFFF, (uint32_t)((sy + 93) << 12 | (sx + 47)));
-    EXPECT_EQ(pixel(100, 294), 0u);
+    EXPECT_EQ(screen.pixel(100, 200) & 0xFFFFFF, (uint32_t)(sy << 12 | sx));
+    EXPECT_EQ(screen.pixel(147, 293) & 0xFFFFFF, (uint32_t)((sy + 93) << 12 | (sx + 47)));
+    EXPECT_EQ(screen.pixel(100, 294), 0u);
     // The second box begins 48 pixels on and covers the first one's right end.
-    EXPECT_EQ(pixel(148, 200) & 0xFFFFFF, (uint32_t)(sy << 12 | sx));
+    EXPECT_EQ(screen.pixel(148, 200) & 0xFFFFFF, (uint32_t)(sy << 12 | sx));
     EXPECT_EQ(span(250), std::make_pair(100, 100 + 48 + 57));
 }
 
@@ -159,10 +158,10 @@ TEST_F(GlyphDrawing, AlignmentPlacesTheBoxes)
     uint32_t expect = (uint32_t)(glyph_fonts[1].glyph_sheet_y[b] << 12 | glyph_fonts[1].glyph_sheet_x[b]);
     // At scale 1 the box shows the cell at half size: its top-left screen
     // pixel samples the cell's top-left 2 x 2 sheet pixels.
-    uint32_t got = pixel(98, 300) & 0xFFFFFF;
+    uint32_t got = screen.pixel(98, 300) & 0xFFFFFF;
     EXPECT_LE((got & 0xFFF) - (expect & 0xFFF), 1u) << "column";
     EXPECT_LE((got >> 12) - (expect >> 12), 1u) << "row";
-    EXPECT_NE(pixel(97, 300) & 0xFFFFFF, got) << "the first glyph ends before";
+    EXPECT_NE(screen.pixel(97, 300) & 0xFFFFFF, got) << "the first glyph ends before";
 }
 
 TEST_F(GlyphDrawing, EmptyTextDrawsNothingAndReturnsItsScaledWidth)

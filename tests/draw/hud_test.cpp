@@ -13,9 +13,6 @@
 
 namespace {
 
-const uint32_t GOLD = 0xff78e2ffu;
-const uint32_t LIGHT_RED = 0xff7878ffu;
-const uint32_t PALE_BLUE = 0xffffe6aau;
 const uint32_t BAND = 0xff804020u;
 const uint32_t FRAME = 0xff203040u;
 
@@ -24,14 +21,12 @@ enum { SPRITE_LIFE_ICON = 46, SPRITE_SNOWBALL_ICON = 68, SPRITE_SNOWMAN = 52 };
 // The Danish texts of the built-in world and level names.
 const char* danish(int message)
 {
-    return language_table[0].texts[message];
+    return language_table[LANGUAGE_DANISH].texts[message];
 }
 
 class Hud : public ::testing::Test {
 protected:
     TestScreen screen;
-    TextureSet saved_textures = textures;
-    int32_t saved_theme = background_theme;
     int32_t saved_count = level_count;
     LevelRecord saved_levels[2] = {level_table[0], level_table[1]};
 
@@ -56,8 +51,6 @@ protected:
     }
     void TearDown() override
     {
-        textures = saved_textures;
-        background_theme = saved_theme;
         level_count = saved_count;
         level_table[0] = saved_levels[0];
         level_table[1] = saved_levels[1];
@@ -121,9 +114,9 @@ TEST_F(Hud, LowBonusBlinksFifteenTicksGoldThenFifteenRed)
         int32_t tick;
         uint32_t colour;
     } cases[] = {
-        {1001, 15, GOLD},     {1001, 20, GOLD},      {1000, 0, GOLD},     {1000, 14, GOLD},
-        {1000, 15, LIGHT_RED}, {1000, 29, LIGHT_RED}, {1000, 30, GOLD},    {0, 45, LIGHT_RED},
-        {-40, 15, LIGHT_RED},
+        {1001, 15, COLOUR_GOLD},      {1001, 20, COLOUR_GOLD},      {1000, 0, COLOUR_GOLD},
+        {1000, 14, COLOUR_GOLD},      {1000, 15, COLOUR_LIGHT_RED}, {1000, 29, COLOUR_LIGHT_RED},
+        {1000, 30, COLOUR_GOLD},      {0, 45, COLOUR_LIGHT_RED},    {-40, 15, COLOUR_LIGHT_RED},
     };
     for (const auto& k : cases) {
         play.bonus = k.bonus;
@@ -206,7 +199,7 @@ TEST_F(Hud, OwnLevelNameIsPlainTextInTheBottomBar)
 {
     snprintf(level_table[0].name, sizeof level_table[0].name, "%s", "Min bane");
     draw();
-    EXPECT_EQ(screen.pixel(384, 660), PALE_BLUE);
+    EXPECT_EQ(screen.pixel(384, 660), COLOUR_PALE_BLUE);
 }
 
 // draw_game only reads: neither the play state nor the level table moves,
@@ -243,9 +236,7 @@ protected:
     void SetUp() override
     {
         Hud::SetUp();
-        load_textures(screen.renderer);
-        textures.background = screen.plain(16, 16, 0xff331a0bu);
-        background_theme = 0;
+        screen.use_game_art();
         for (int c = 0; c < LEVEL_COLS; c++)
             play.cells[LEVEL_ROWS - 1][c] = CELL_STONE;
         play.hero_x = 336.0f;
@@ -255,17 +246,10 @@ protected:
         play.lives = 4;
         play.snowballs_left = 4;
     }
-    void TearDown() override
-    {
-        // Everything load_textures made goes with the renderer.
-        textures = TextureSet{};
-        Hud::TearDown();
-    }
     void expect_screen(const char* name)
     {
         draw();
-        expect_golden(name, surface_rgb(screen.surface, 0, 0, TestScreen::W, TestScreen::H), TestScreen::W,
-                      TestScreen::H);
+        expect_golden_surface(name, screen.surface);
     }
 };
 

@@ -6,16 +6,8 @@
 #include <string>
 #include <vector>
 #include "draw/draw.h"
-#include "tests/draw/screen.h"
-#include "stb_image.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#include "stb_image_write.h"
-#pragma GCC diagnostic pop
+#include "tests/golden.h"
+#include "tests/screen.h"
 
 namespace {
 
@@ -26,19 +18,16 @@ void keep_log_line(void*, int, SDL_LogPriority, const char* message)
     log_lines.push_back(message);
 }
 
-class PictureScreen : public DrawScreen {
+class PictureScreen : public ::testing::Test {
 protected:
+    TestScreen screen{SDL_PIXELFORMAT_ARGB8888};
     SDL_LogOutputFunction old_log = nullptr;
     void* old_log_data = nullptr;
 
-    PictureScreen() : DrawScreen(SDL_PIXELFORMAT_ARGB8888) {}
-
     void SetUp() override
     {
-        DrawScreen::SetUp();
-        if (HasFatalFailure())
-            return;
-        clear(10, 20, 30);
+        ASSERT_NE(screen.renderer, nullptr);
+        screen.clear(10, 20, 30);
         SDL_LogGetOutputFunction(&old_log, &old_log_data);
         SDL_LogSetOutputFunction(keep_log_line, nullptr);
         log_lines.clear();
@@ -48,15 +37,13 @@ protected:
     {
         if (old_log)
             SDL_LogSetOutputFunction(old_log, old_log_data);
-        DrawScreen::TearDown();
     }
 
     Uint32 pixel(int x, int y)
     {
-        SDL_RenderFlush(renderer);
-        Uint32 p = static_cast<Uint32*>(screen->pixels)[y * (screen->pitch / 4) + x];
+        screen.flush();
         Uint8 r, g, b;
-        SDL_GetRGB(p, screen->format, &r, &g, &b);
+        SDL_GetRGB(screen.pixel(x, y), screen.surface->format, &r, &g, &b);
         return Uint32(r) << 16 | Uint32(g) << 8 | b;
     }
 };
@@ -98,7 +85,7 @@ TEST_F(PictureScreen, ColourKindsBecomeRgbaTextures)
         SDL_GetTextureBlendMode(t, &mode);
         EXPECT_EQ(mode, SDL_BLENDMODE_BLEND);
         SDL_Rect to = {0, 0, 2, 1};
-        SDL_RenderCopy(renderer, t, nullptr, &to);
+        SDL_RenderCopy(screen.renderer, t, nullptr, &to);
         EXPECT_EQ(pixel(0, 0), c.left) << c.channels << " channels";
         EXPECT_EQ(pixel(1, 0), c.right) << c.channels << " channels";
         SDL_DestroyTexture(t);
@@ -145,8 +132,8 @@ TEST_F(PictureScreen, UndecodablePictureLogsOneLineAndDrawsNothing)
 TEST_F(PictureScreen, LoadTexturesMakesTheSetFromTheBuiltInPictures)
 {
     SDL_SetHint("SDL_RENDER_SCALE_QUALITY", "0");
-    load_textures(renderer);
-    EXPECT_EQ(textures.renderer, renderer);
+    load_textures(screen.renderer);
+    EXPECT_EQ(textures.renderer, screen.renderer);
     EXPECT_STREQ(SDL_GetHint("SDL_RENDER_SCALE_QUALITY"), "1");
     struct Case {
         SDL_Texture* texture;

@@ -83,7 +83,7 @@ TEST_F(Scene, FreezeMarkerFollowsEachEnemy)
     // Above the first enemy: the marker alone, half transparent, frame 49.
     const Probe above = probe(x0 + 20, y0 - 8);
     EXPECT_NEAR(above.alpha, 160, 1);
-    EXPECT_NEAR((int)(pixel(x0 + 20, y0 - 8) & 0xff), (100 + 49) * 160 / 255, 1);
+    EXPECT_NEAR((int)(screen.pixel(x0 + 20, y0 - 8) & 0xff), (100 + 49) * 160 / 255, 1);
     EXPECT_EQ(probe(x0 + 11, y0 - 8).alpha, 0);
     EXPECT_EQ(probe(x0 + 20, y0 - 15).alpha, 0);
     // Inside the first enemy left of the marker: the enemy itself, mirrored.

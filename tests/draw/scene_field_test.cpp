@@ -197,7 +197,7 @@ TEST_F(Scene, PortalsShowOneFrameHalfTransparent)
     play.tick = 44;
     draw();
     for (const auto& cell : cells) {
-        const uint32_t p = pixel((int)cx(cell[1]) + 12, (int)cy(cell[0]) + 12);
+        const uint32_t p = screen.pixel((int)cx(cell[1]) + 12, (int)cy(cell[0]) + 12);
         EXPECT_NEAR((int)((p >> 8) & 0xff), 230, 1);
         EXPECT_NEAR((int)(p & 0xff), (100 + 73) * 230 / 255, 1);
     }

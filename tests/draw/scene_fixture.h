@@ -1,9 +1,5 @@
-// The play-scene tests' fixture: the screen with a marked sheet in place of
-// the sprite sheet. Every sprite is opaque, its red channel is 100 + its
-// number, green is 255 and blue tells the quarter of the sprite (0 top left,
-// 80 top right, 160 bottom left, 240 bottom right). Over a black screen one
-// pixel then says which sprite lies on top there, which way it faces and,
-// through green, how transparent it was drawn.
+// The play-scene tests' fixture: the screen with the marked sheet in place
+// of the sprite sheet (see tests/screen.h for what its pixels say).
 #pragma once
 #include <gtest/gtest.h>
 #include <SDL.h>
@@ -11,9 +7,7 @@
 #include "draw/draw.h"
 #include "levels/levels.h"
 #include "rules/rules.h"
-#include "tests/draw/screen.h"
-
-const int SHEET_W = 2048, SHEET_H = 572;
+#include "tests/screen.h"
 
 // Quarters of a marked sprite as they read from the blue channel.
 enum { TOP_LEFT = 0, TOP_RIGHT = 1, BOTTOM_LEFT = 2, BOTTOM_RIGHT = 3 };
@@ -46,17 +40,16 @@ inline int item_code(char ch)
     }
 }
 
-class Scene : public DrawScreen {
+class Scene : public ::testing::Test {
 protected:
+    TestScreen screen;
     int32_t saved_count = level_count;
     LevelRecord saved_level = level_table[0];
 
     void SetUp() override
     {
-        DrawScreen::SetUp();
-        if (HasFatalFailure())
-            return;
-        textures.sprites = marked_sheet();
+        ASSERT_NE(screen.renderer, nullptr);
+        textures.sprites = screen.marked_sheet();
         // The background step finds its theme already held and copies a
         // texture that is not there: the screen stays black behind the field.
         background_theme = 0;
@@ -68,42 +61,14 @@ protected:
         play.on_ground = 1;
         play.facing = 1;
         park_hero();
-        clear();
+        screen.clear();
     }
     void TearDown() override
     {
-        DrawScreen::TearDown();
         level_count = saved_count;
         level_table[0] = saved_level;
     }
 
-    void clear() { DrawScreen::clear(0, 0, 0); }
-    // A texture sampled at the nearest pixel, so that marks land exactly.
-    SDL_Texture* texture(int w, int h, const std::vector<uint32_t>& pixels)
-    {
-        SDL_Texture* t = DrawScreen::texture(w, h, pixels);
-        SDL_SetTextureScaleMode(t, SDL_ScaleModeNearest);
-        return t;
-    }
-    SDL_Texture* marked_sheet()
-    {
-        std::vector<uint32_t> pixels((size_t)SHEET_W * SHEET_H, 0);
-        for (int n = 0; n < SPRITE_COUNT; n++) {
-            const SpriteRect& r = sprite_rects[n];
-            for (int y = r.y; y < r.y + r.h; y++)
-                for (int x = r.x; x < r.x + r.w; x++) {
-                    const uint32_t quarter = ((y - r.y) * 2 >= r.h ? 2u : 0u) + ((x - r.x) * 2 >= r.w ? 1u : 0u);
-                    pixels[(size_t)y * SHEET_W + x] = 0xff00ff00u | (80u * quarter) << 16 | uint32_t(100 + n);
-                }
-        }
-        return texture(SHEET_W, SHEET_H, pixels);
-    }
-    // A small glyph sheet that is white all over: every glyph is a box of
-    // the text's colour.
-    void white_small_font()
-    {
-        textures.font_small = texture(4096, 448, std::vector<uint32_t>((size_t)4096 * 448, 0xffffffffu));
-    }
     // The hero stands far off the screen unless a test places him.
     void park_hero()
     {
@@ -142,7 +107,7 @@ protected:
     }
     Probe probe(int x, int y)
     {
-        const uint32_t p = pixel(x, y);
+        const uint32_t p = screen.pixel(x, y);
         const int r = p & 0xff, g = (p >> 8) & 0xff, b = (p >> 16) & 0xff;
         Probe result = {-1, (b + 40) / 80, g};
         if (g == 255 && r >= 100)
@@ -157,9 +122,9 @@ protected:
     }
     void draw()
     {
-        clear();
+        screen.clear();
         draw_game();
-        SDL_RenderFlush(renderer);
+        screen.flush();
     }
 };
 

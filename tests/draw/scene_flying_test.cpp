@@ -38,7 +38,7 @@ TEST_F(Scene, ParticleFramesUntilAge35)
 
 TEST_F(Scene, PopupsFadeOverTheirLast20Ticks)
 {
-    white_small_font();
+    screen.white_small_font();
     struct Case {
         int32_t ticks;
         int alpha;  // 0: not drawn
@@ -48,7 +48,7 @@ TEST_F(Scene, PopupsFadeOverTheirLast20Ticks)
         play.popups[7] = Popup{300.0f, 200.0f, k.ticks, 250};
         draw();
         // Centred on the middle of the pop-up's box, top at the box's top.
-        const uint32_t p = pixel(348, 252);
+        const uint32_t p = screen.pixel(348, 252);
         EXPECT_NEAR((int)(p & 0xff), 0xff * k.alpha / 255, 1);
         EXPECT_NEAR((int)((p >> 8) & 0xff), 0xe2 * k.alpha / 255, 1);
         EXPECT_NEAR((int)((p >> 16) & 0xff), 0x78 * k.alpha / 255, 1);
@@ -58,15 +58,15 @@ TEST_F(Scene, PopupsFadeOverTheirLast20Ticks)
 // Pop-up positions are cut to whole pixels before the text is placed.
 TEST_F(Scene, PopupTextIsCentredOnTheBoxAndTruncated)
 {
-    white_small_font();
+    screen.white_small_font();
     play.popups[0] = Popup{300.9f, 200.9f, 30, 1000};
     draw();
     const int width = text_width("1000", 0);
     const int left = 348 - width / 2, top = 248;
-    EXPECT_EQ(pixel(348, top - 1) & 0xffffff, 0u);
-    EXPECT_EQ(pixel(348, top) & 0xffffff, 0x78e2ffu);
-    EXPECT_EQ(pixel(left - 2, top + 10) & 0xffffff, 0u);
-    EXPECT_EQ(pixel(left + 2, top + 10) & 0xffffff, 0x78e2ffu);
+    EXPECT_EQ(screen.pixel(348, top - 1) & 0xffffff, 0u);
+    EXPECT_EQ(screen.pixel(348, top) & 0xffffff, (COLOUR_GOLD & 0xffffffu));
+    EXPECT_EQ(screen.pixel(left - 2, top + 10) & 0xffffff, 0u);
+    EXPECT_EQ(screen.pixel(left + 2, top + 10) & 0xffffff, (COLOUR_GOLD & 0xffffffu));
 }
 
 }  // namespace

@@ -10,41 +10,16 @@
 
 namespace {
 
-// The scenes are drawn over a plain night-blue background: the theme
-// pictures have tests of their own, and a plain backdrop keeps the
-// references small and independent of the painted backgrounds.
 class GoldenScene : public Scene {
 protected:
     void SetUp() override
     {
         Scene::SetUp();
-        load_textures(renderer);
-        textures.background = texture(16, 16, std::vector<uint32_t>(16 * 16, 0xff331a0bu));
-        background_theme = 0;
-    }
-    void TearDown() override
-    {
-        // Everything load_textures made goes with the renderer.
-        textures.background = nullptr;
-        Scene::TearDown();
-    }
-    // The screen's pixels inside a rectangle, as RGB bytes.
-    std::vector<unsigned char> rgb(int x0, int y0, int w, int h)
-    {
-        std::vector<unsigned char> out;
-        out.reserve((size_t)w * h * 3);
-        for (int y = y0; y < y0 + h; y++)
-            for (int x = x0; x < x0 + w; x++) {
-                const uint32_t p = pixel(x, y);
-                out.push_back(p & 0xff);
-                out.push_back((p >> 8) & 0xff);
-                out.push_back((p >> 16) & 0xff);
-            }
-        return out;
+        screen.use_game_art();
     }
     void expect_screen(const std::string& name)
     {
-        expect_golden(name, rgb(0, 0, W, H), W, H);
+        expect_golden_surface(name, screen.surface);
     }
 };
 
@@ -182,7 +157,7 @@ TEST_F(GoldenScene, HeroPoses)
         play.hero_x = 336.0f;
         play.hero_y = 240.0f;
         draw();
-        const std::vector<unsigned char> piece = rgb(360 - 8, 288 + 48 - PIECE_H, PIECE_W, PIECE_H);
+        const std::vector<unsigned char> piece = surface_rgb(screen.surface, 360 - 8, 288 + 48 - PIECE_H, PIECE_W, PIECE_H);
         for (int y = 0; y < PIECE_H; y++)
             memcpy(&strip[((size_t)y * PIECE_W * COUNT + (size_t)n * PIECE_W) * 3], &piece[(size_t)y * PIECE_W * 3],
                    (size_t)PIECE_W * 3);

@@ -6,7 +6,7 @@ namespace {
 // Everything stacked on one spot: each step covers the ones before it.
 TEST_F(Scene, LaterStepsCoverEarlierOnes)
 {
-    white_small_font();
+    screen.white_small_font();
     const float x = 192.0f, y = 192.0f;  // cell (4, 4)
     const struct {
         const char* name;
@@ -30,7 +30,7 @@ TEST_F(Scene, LaterStepsCoverEarlierOnes)
         draw();
         const int px = (int)x + 24 + 10, py = (int)y + 48 + 10;
         if (layers[n].sprite == -2)
-            EXPECT_EQ(pixel(px, py) & 0xffffff, 0x78e2ffu);
+            EXPECT_EQ(screen.pixel(px, py) & 0xffffff, (COLOUR_GOLD & 0xffffffu));
         else
             EXPECT_EQ(probe(px, py).sprite, layers[n].sprite);
     }

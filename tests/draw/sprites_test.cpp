@@ -4,7 +4,7 @@
 #include <SDL.h>
 #include <cmath>
 #include "draw/draw.h"
-#include "tests/draw/screen.h"
+#include "tests/screen.h"
 
 namespace {
 
@@ -14,15 +14,13 @@ struct Box {
 
 // A screen surface with a software renderer, and a test sheet in place of
 // picture 0: every sprite cell red in its left half and blue in its right.
-class SpriteScreen : public DrawScreen {
+class SpriteScreen : public ::testing::Test {
 protected:
-    SpriteScreen() : DrawScreen(SDL_PIXELFORMAT_ARGB8888) {}
+    TestScreen screen{SDL_PIXELFORMAT_ARGB8888};
 
     void SetUp() override
     {
-        DrawScreen::SetUp();
-        if (HasFatalFailure())
-            return;
+        ASSERT_NE(screen.renderer, nullptr);
         std::vector<Uint32> pixels(2048 * 572);
         for (int y = 0; y < 572; y++)
             for (int x = 0; x < 2048; x++) {
@@ -34,19 +32,18 @@ protected:
                 }
                 pixels[y * 2048 + x] = cell_x == 0 ? 0xff0000ffu : 0xffff0000u; // ABGR: red, blue
             }
-        textures.sprites = texture(2048, 572, pixels);
+        textures.sprites = screen.texture(2048, 572, pixels);
         ASSERT_NE(textures.sprites, nullptr);
         SDL_SetTextureScaleMode(textures.sprites, SDL_ScaleModeNearest);
         clear();
     }
 
-    void clear() { DrawScreen::clear(0, 0, 0); }
+    void clear() { screen.clear(); }
 
     void rgb(int x, int y, Uint8& r, Uint8& g, Uint8& b)
     {
-        SDL_RenderFlush(renderer);
-        Uint32 p = static_cast<Uint32*>(screen->pixels)[y * (screen->pitch / 4) + x];
-        SDL_GetRGB(p, screen->format, &r, &g, &b);
+        screen.flush();
+        SDL_GetRGB(screen.pixel(x, y), screen.surface->format, &r, &g, &b);
     }
 
     bool black(int x, int y)

@@ -6,6 +6,7 @@
 #include <string>
 #include <sys/stat.h>
 #include "run.h"
+#include "draw/draw.h"
 #include "text/text.h"
 
 namespace {
@@ -58,7 +59,7 @@ TEST(TitlePictures, SameOnEveryRunAndDifferentPerLanguage)
     TempDir t;
     // Without translated texts drawn in this build only the Danish logo
     // tells the languages apart.
-    const bool texts_drawn = draw_message(0, 0, 0, 1, 0, 0xffffffffu, {}) != 0;
+    const bool texts_drawn = draw_message(MSG_TITLE, 0, 0, FONT_BIG, ALIGN_LEFT, COLOUR_WHITE, {}) != 0;
     const char* const codes[] = {"en", "da", "ar", "ja"};
     for (const char* code : codes)
         for (const char* run : {"a", "b"}) {

@@ -15,7 +15,6 @@
 
 namespace {
 
-const uint32_t GREY_BLUE = 0xffc8aa96u;
 const uint32_t BAND = 0xff804020u;
 const uint32_t LOGO = 0xff10a0f0u;
 
@@ -49,8 +48,6 @@ SDL_Point centre(float x, float y, float scale, int sprite)
 class Title : public ::testing::Test {
 protected:
     TestScreen screen;
-    TextureSet saved_textures = textures;
-    int32_t saved_theme = background_theme;
     int32_t saved_frame = frame_counter;
     int32_t saved_language = get_language();
     uint32_t saved_banner = locale_banner;
@@ -74,8 +71,6 @@ protected:
     }
     void TearDown() override
     {
-        textures = saved_textures;
-        background_theme = saved_theme;
         frame_counter = saved_frame;
         set_language(saved_language);
         locale_banner = saved_banner;
@@ -124,7 +119,7 @@ TEST_F(Title, FrameCounterMovesThemePanelHeroAndKey)
         draw(k.f);
         EXPECT_EQ(background_theme, k.theme) << "f " << k.f;
         // The rank " 1." ends at x 220 in the top row of the high scores.
-        EXPECT_EQ(screen.pixel(216, 320) == GREY_BLUE, k.high_scores) << "f " << k.f;
+        EXPECT_EQ(screen.pixel(216, 320) == COLOUR_GREY_BLUE, k.high_scores) << "f " << k.f;
         const SDL_Point hero = centre(360.0f, 150.0f, 2.0f, k.hero);
         EXPECT_EQ(screen.sprite_at(hero.x, hero.y), k.hero) << "f " << k.f;
         const SDL_Point key = centre(454.0f, 160.0f, 1.3f, k.key);
@@ -184,7 +179,7 @@ TEST_F(Title, BannerMovesTheHeroAndKeyDown)
 // build there is nothing to see.
 TEST_F(Title, OwnLevelsHintShowsWhileTheFileExists)
 {
-    if (draw_message(11, 0, 0, 0, 0, 0xffffffffu, {}) == 0)
+    if (draw_message(MSG_OWN_LEVELS, 0, 0, FONT_SMALL, ALIGN_LEFT, COLOUR_WHITE, {}) == 0)
         GTEST_SKIP() << "translated texts draw nothing in this build";
     char folder[] = "/tmp/frostova-title-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
@@ -247,21 +242,13 @@ protected:
     void SetUp() override
     {
         Title::SetUp();
-        load_textures(screen.renderer);
-        textures.background = screen.plain(16, 16, 0xff331a0bu);
-        background_theme = 0;
-    }
-    void TearDown() override
-    {
-        textures = TextureSet{};
-        Title::TearDown();
+        screen.use_game_art();
     }
     void expect_title(const char* code, int32_t f, const std::string& name)
     {
         set_language(language_index(code));
         draw(f);
-        expect_golden(name, surface_rgb(screen.surface, 0, 0, TestScreen::W, TestScreen::H), TestScreen::W,
-                      TestScreen::H);
+        expect_golden_surface(name, screen.surface);
     }
 };
 

@@ -24,13 +24,15 @@ const uint32_t SNOW = 0xFFFFFBF6, PALE_ICE = 0xFFFFF1D8, GOLD = 0xFF32B6F2;
 
 void draw_row(int32_t language, int32_t y)
 {
-    draw_text(language_code(language), 8, y + 8, 0, 0, PALE_ICE);
+    draw_text(language_code(language), 8, y + 8, FONT_SMALL, ALIGN_LEFT, PALE_ICE);
     // The title's piece hangs from its line's baseline: lift it into the row.
-    draw_message_fit(0, 80, y - 24, 1, 0, SNOW, 300);
-    draw_message_fit(3, 400, y + 16, 0, 0, SNOW, 700);
-    draw_message_fit(7, 400, y + 62, 0, 0, PALE_ICE, 700, {msg_ref_text(2)});
-    draw_message_fit(16, 1120, y + 4, 1, 0, GOLD, 600, {num_text(12340)});
-    draw_message_fit(27, 1120, y + 62, 1, 0, SNOW, 600, {level_name_ref(language_table[0].texts[33])});
+    draw_message_fit(MSG_TITLE, 80, y - 24, FONT_BIG, ALIGN_LEFT, SNOW, 300);
+    draw_message_fit(MSG_GOAL, 400, y + 16, FONT_SMALL, ALIGN_LEFT, SNOW, 700);
+    draw_message_fit(MSG_LANGUAGE_KEY, 400, y + 62, FONT_SMALL, ALIGN_LEFT, PALE_ICE, 700,
+                     {msg_ref_text(MSG_LANGUAGE_NAME)});
+    draw_message_fit(MSG_POINTS, 1120, y + 4, FONT_BIG, ALIGN_LEFT, GOLD, 600, {num_text(12340)});
+    const char* world = language_table[LANGUAGE_DANISH].texts[MSG_FIRST_BUILTIN_NAME + 1];
+    draw_message_fit(MSG_WORLD, 1120, y + 62, FONT_BIG, ALIGN_LEFT, SNOW, 600, {level_name_ref(world)});
 }
 
 TEST(ContactSheet, EveryLanguage)
