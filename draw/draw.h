@@ -6,6 +6,9 @@
 #include <SDL.h>
 #include <cstdint>
 
+// The logical screen every picture is drawn on, and its middle column.
+enum { SCREEN_WIDTH = 768, SCREEN_HEIGHT = 672, SCREEN_MIDDLE = 384 };
+
 // ---- Built-in pictures, texture set and sprites ----
 
 // One picture file (PNG or JPEG) built into the program; length 0 when absent.
@@ -78,6 +81,7 @@ void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
 
 // The UTF-8 reader that glyph text, message texts and language files share.
 #include "draw/utf8.h"
+
 // A font argument of 0 selects the small font, any other value the big one.
 // Colours are 0xAABBGGRR; alignment 0 left, 1 centred, 2 right, others left.
 enum { FONT_SMALL = 0, FONT_BIG = 1 };

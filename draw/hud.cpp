@@ -24,9 +24,9 @@ static void draw_bottom_name(const LevelRecord* level)
 {
     const char* name = level_name_ref(level->name);
     if (name[0] == '\x01')
-        draw_message_fit(read_message_ref(name), 384, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 440, {});
+        draw_message_fit(read_message_ref(name), SCREEN_MIDDLE, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 440, {});
     else
-        draw_text(name, 384, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE);
+        draw_text(name, SCREEN_MIDDLE, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE);
 }
 
 static void draw_hud(const LevelRecord* level)
@@ -60,20 +60,20 @@ static void draw_intro(const LevelRecord* level)
     draw_band(250, 150);
     if (level && level_starts_world() && play.tick <= 149) {
         draw_band(160, 80);
-        draw_message(MSG_WORLD, 384, 178, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {level_name_ref(level->world)});
+        draw_message(MSG_WORLD, SCREEN_MIDDLE, 178, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {level_name_ref(level->world)});
     }
-    draw_message(MSG_LEVEL_NUMBER, 384, 262, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, {num_text(play.level + 1)});
+    draw_message(MSG_LEVEL_NUMBER, SCREEN_MIDDLE, 262, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, {num_text(play.level + 1)});
     if (level)
-        draw_name(level_name_ref(level->name), 384, 312, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE);
-    draw_message(MSG_READY, 384, 356, FONT_SMALL, ALIGN_CENTRE, COLOUR_GOLD, {});
+        draw_name(level_name_ref(level->name), SCREEN_MIDDLE, 312, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE);
+    draw_message(MSG_READY, SCREEN_MIDDLE, 356, FONT_SMALL, ALIGN_CENTRE, COLOUR_GOLD, {});
 }
 
 // The panel waits until the hero has begun to fade out at the door.
 static void draw_level_done()
 {
     draw_band(280, 90);
-    draw_message(MSG_LEVEL_DONE, 384, 290, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, {});
-    draw_message(MSG_BONUS_ADDED, 384, 334, FONT_SMALL, ALIGN_CENTRE, COLOUR_GOLD, {});
+    draw_message(MSG_LEVEL_DONE, SCREEN_MIDDLE, 290, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, {});
+    draw_message(MSG_BONUS_ADDED, SCREEN_MIDDLE, 334, FONT_SMALL, ALIGN_CENTRE, COLOUR_GOLD, {});
 }
 
 void draw_hud_and_overlays(const LevelRecord* level)
@@ -88,5 +88,5 @@ void draw_hud_and_overlays(const LevelRecord* level)
         draw_level_done();
     // Last, so that no panel hides it, in whatever state play is.
     if (play.freeze_ticks != 0)
-        draw_message(MSG_FROZEN, 384, 54, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
+        draw_message(MSG_FROZEN, SCREEN_MIDDLE, 54, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
 }

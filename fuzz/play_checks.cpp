@@ -1,4 +1,4 @@
-// The input of a tick from held-key bits, and the play state's invariants:
+// The play state's invariants:
 // lives never negative, the score never falling within a game, every active
 // enemy inside the play area, every position a finite number, and every pool
 // slot well formed.
@@ -7,19 +7,6 @@
 
 #include <cmath>
 #include <cstdio>
-
-InputFrame input_from_bits(uint32_t held, uint32_t prev)
-{
-    InputFrame in;
-    in.left = held & HELD_LEFT;
-    in.right = held & HELD_RIGHT;
-    in.up_held = held & HELD_UP;
-    in.down = held & HELD_DOWN;
-    in.jump_pressed = (held & HELD_UP) && !(prev & HELD_UP);
-    in.action_pressed = (held & HELD_ACTION) && !(prev & HELD_ACTION);
-    in.throw_pressed = (held & HELD_THROW) && !(prev & HELD_THROW);
-    return in;
-}
 
 // An enemy is inside the 720 x 576 play area when its collision box is: the
 // boxes are inset into the 48 x 48 square (a walker's by 10 pixels at each

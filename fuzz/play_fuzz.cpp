@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const uint32_t held = keys[i] & 63;
         const int repeat = 1 + (keys[i] >> 6) * 5;
         for (int t = 0; t < repeat; t++, ticks++) {
-            game_step(input_from_bits(held, prev));
+            game_step(input_frame(held, prev));
             prev = held;
             if (const char* fault = check_play(&watch)) {
                 fprintf(stderr, "after %lld ticks on level %d (state %u): %s\n", (long long)ticks, play.level + 1,

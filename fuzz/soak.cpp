@@ -95,7 +95,7 @@ int soak_level(int level, long long ticks, const std::vector<std::vector<Stretch
         if (script)
             f.scripted++;
         last_state = play.state;
-        game_step(input_from_bits(held, prev));
+        game_step(input_frame(held, prev));
         prev = held;
         f.ticks++;
         if (play.state == STATE_LEVEL_DONE && last_state != STATE_LEVEL_DONE)

@@ -122,6 +122,16 @@ struct InputFrame {
     int32_t throw_pressed;   // 1 in the tick in which throw went down
 };
 
+// The held-key bits from which each tick's input is made: the keyboard and
+// the controller set them in the game, a script gives them in the headless test.
+enum {
+    INPUT_RIGHT = 1, INPUT_LEFT = 2, INPUT_UP = 4, INPUT_DOWN = 8,
+    INPUT_THROW = 16, INPUT_ACTION = 32,  // the action also starts a game on the title
+};
+
+// A tick's input from the bits held now and in the tick before: jump, action and throw count when newly pressed.
+InputFrame input_frame(uint32_t held, uint32_t prev);
+
 // The one record of play.
 extern PlayState play;
 

@@ -9,19 +9,10 @@
 
 #include <cstdio>
 
-// The messages drawn over play.
-enum {
-    MSG_EVERY_LEVEL_DONE = 14, MSG_NEW_HIGH_SCORE = 15, MSG_SCORE = 16, MSG_TYPE_NAME = 17,
-    MSG_PAUSED = 20, MSG_GAME_OVER = 21, MSG_CONGRATULATIONS = 22, MSG_ALL_KEYS_FOUND = 23,
-};
-
-// Colours, 0xAABBGGRR.
-static const uint32_t WHITE = 0xFFFFFFFF;
-static const uint32_t GOLD = 0xFF78E2FF;
-static const uint32_t LIGHT_BLUE = 0xFFFFE6AA;
+// The name-entry panel darkens the scene behind it, 0xAABBGGRR.
 static const uint32_t PANEL = 0xDC1E0A00;
 
-enum { SMALL = 0, BIG = 1, CENTRED = 1, SCREEN_MIDDLE = 384, CURSOR_BLINK_TICKS = 20 };
+enum { CURSOR_BLINK_TICKS = 20 };
 
 void name_entry_line(char line[NAME_LINE_BYTES])
 {
@@ -32,29 +23,29 @@ static void draw_play_notices()
 {
     if (paused) {
         draw_band(285, 80);
-        draw_message(MSG_PAUSED, SCREEN_MIDDLE, 300, BIG, CENTRED, WHITE);
+        draw_message(MSG_PAUSED, SCREEN_MIDDLE, 300, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE);
     }
     if (play.state == STATE_GAME_OVER) {
         draw_band(280, 90);
-        draw_message(MSG_GAME_OVER, SCREEN_MIDDLE, 296, BIG, CENTRED, WHITE);
+        draw_message(MSG_GAME_OVER, SCREEN_MIDDLE, 296, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE);
     }
     if (play.state == STATE_ALL_DONE) {
         draw_band(260, 130);
-        draw_message(MSG_CONGRATULATIONS, SCREEN_MIDDLE, 272, BIG, CENTRED, GOLD);
-        draw_message(MSG_ALL_KEYS_FOUND, SCREEN_MIDDLE, 326, SMALL, CENTRED, WHITE);
+        draw_message(MSG_CONGRATULATIONS, SCREEN_MIDDLE, 272, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD);
+        draw_message(MSG_ALL_KEYS_FOUND, SCREEN_MIDDLE, 326, FONT_SMALL, ALIGN_CENTRE, COLOUR_WHITE);
     }
 }
 
 static void draw_name_entry()
 {
     fill_rect(84, 200, 600, 250, PANEL);
-    int32_t heading = play.state == STATE_ALL_DONE ? MSG_EVERY_LEVEL_DONE : MSG_NEW_HIGH_SCORE;
-    draw_message(heading, SCREEN_MIDDLE, 216, BIG, CENTRED, WHITE);
-    draw_message(MSG_SCORE, SCREEN_MIDDLE, 266, BIG, CENTRED, GOLD, {num_text(play.score)});
-    draw_message(MSG_TYPE_NAME, SCREEN_MIDDLE, 320, SMALL, CENTRED, LIGHT_BLUE);
+    int32_t heading = play.state == STATE_ALL_DONE ? MSG_ALL_LEVELS_DONE : MSG_NEW_HIGH_SCORE;
+    draw_message(heading, SCREEN_MIDDLE, 216, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE);
+    draw_message(MSG_POINTS, SCREEN_MIDDLE, 266, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {num_text(play.score)});
+    draw_message(MSG_TYPE_NAME, SCREEN_MIDDLE, 320, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE);
     char line[NAME_LINE_BYTES];
     name_entry_line(line);
-    draw_text(line, SCREEN_MIDDLE, 360, BIG, CENTRED, WHITE);
+    draw_text(line, SCREEN_MIDDLE, 360, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE);
 }
 
 void draw_frame(MainLoop* loop)

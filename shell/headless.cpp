@@ -89,7 +89,7 @@ int run_headless_test(int32_t frames, const char* script, const char* out_dir, i
 {
     SDL_Init(0);
     read_script(script);
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 768, 672, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, SCREEN_WIDTH, SCREEN_HEIGHT, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
     if (renderer)
         load_textures(renderer);

@@ -12,19 +12,6 @@
 // A stick counts as pushed beyond this far from its centre.
 enum { STICK_THRESHOLD = 16000 };
 
-InputFrame input_frame(uint32_t held, uint32_t prev)
-{
-    InputFrame in;
-    in.left = held & INPUT_LEFT;
-    in.right = held & INPUT_RIGHT;
-    in.up_held = held & INPUT_UP;
-    in.down = held & INPUT_DOWN;
-    in.jump_pressed = (held & INPUT_UP) && !(prev & INPUT_UP);
-    in.action_pressed = (held & INPUT_ACTION) && !(prev & INPUT_ACTION);
-    in.throw_pressed = (held & INPUT_THROW) && !(prev & INPUT_THROW);
-    return in;
-}
-
 // The held-key bit of a key, 0 for a key that holds none.
 static uint32_t key_bit(SDL_Keycode key)
 {

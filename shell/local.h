@@ -19,9 +19,6 @@ void parse_high_scores(const char* text, size_t size);
 // Sets settings_language from the text of a settings file (the last matching line wins).
 void parse_settings(const char* text, size_t size);
 
-// The tick input built from the held bits of this tick and of the one before.
-InputFrame input_frame(uint32_t held, uint32_t prev);
-
 // The main loop's own state, in one record so that its passes can be run
 // and looked at one by one.
 struct MainLoop {

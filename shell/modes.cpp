@@ -51,7 +51,7 @@ static int run_game()
     // A window or renderer that cannot be made (a scale beyond what the
     // platform allows) is a failed start like SDL_Init's; so is a size that
     // a window's 32-bit width and height cannot even hold.
-    int64_t width = 768 * scale, height = 672 * scale;
+    int64_t width = (int64_t)SCREEN_WIDTH * scale, height = (int64_t)SCREEN_HEIGHT * scale;
     if (width > INT32_MAX || width < INT32_MIN || height > INT32_MAX || height < INT32_MIN) {
         SDL_SetError("a window of %lld x %lld pixels cannot be made", (long long)width, (long long)height);
         return sdl_failure();
@@ -68,7 +68,7 @@ static int run_game()
     char title[256];
     snprintf(title, sizeof title, "%s", SDL_GetWindowTitle(game_window));
     set_window_title(game_window, title);
-    SDL_RenderSetLogicalSize(game_renderer, 768, 672);
+    SDL_RenderSetLogicalSize(game_renderer, SCREEN_WIDTH, SCREEN_HEIGHT);
     load_textures(game_renderer);
     audio_open();
     play_music(SONG_TITLE);

@@ -6,6 +6,7 @@
 #pragma once
 #include <SDL.h>
 #include <cstdint>
+#include "rules/rules.h"
 
 // ---- Command line and level loading ----
 
@@ -42,12 +43,6 @@ struct HighScore {
     char name[NAME_BYTES];  // NUL-terminated UTF-8, at most 15 bytes
     int32_t score;
     int32_t level;          // level number counted from 1
-};
-
-// The held-key bits, set by the keyboard and the controller.
-enum {
-    INPUT_RIGHT = 1, INPUT_LEFT = 2, INPUT_UP = 4, INPUT_DOWN = 8,
-    INPUT_THROW = 16, INPUT_ACTION = 32,  // the action also starts a game on the title
 };
 
 // Application states.

@@ -18,16 +18,16 @@ enum {
 
 static void draw_help_panel()
 {
-    draw_message(MSG_GOAL, 384, 280, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
+    draw_message(MSG_GOAL, SCREEN_MIDDLE, 280, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
     for (int32_t i = 0; i < 3; i++)
-        draw_message(MSG_KEYS_FIRST + i, 384, 340 + 30 * i, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, {});
-    draw_message(MSG_LANGUAGE_KEY, 384, 450, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE,
+        draw_message(MSG_KEYS_FIRST + i, SCREEN_MIDDLE, 340 + 30 * i, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, {});
+    draw_message(MSG_LANGUAGE_KEY, SCREEN_MIDDLE, 450, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE,
                  {msg_ref_text(MSG_LANGUAGE_NAME)});
 }
 
 static void draw_high_score_panel()
 {
-    draw_message(MSG_BEST_PLAYERS, 384, 262, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
+    draw_message(MSG_BEST_PLAYERS, SCREEN_MIDDLE, 262, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
     for (int32_t i = 0; i < HIGH_SCORE_ROWS; i++) {
         const HighScore& row = high_scores[i];
         const int32_t y = 310 + 26 * i;
@@ -58,9 +58,9 @@ void draw_title()
 
     // The logo carries Danish lettering; other languages write the title.
     if (get_language() == LANGUAGE_DANISH)
-        draw_logo(384, 52);
+        draw_logo(SCREEN_MIDDLE, 52);
     else
-        draw_message_fit(MSG_TITLE, 384, 30, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, 640, {});
+        draw_message_fit(MSG_TITLE, SCREEN_MIDDLE, 30, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, 640, {});
 
     // The banner takes the space under the title and pushes the hero down.
     const bool banner = locale_banner_flag() != 0;
@@ -69,7 +69,7 @@ void draw_title()
     if (banner) {
         fill_rect(254, 124, 260, 15, COLOUR_BANNER_BLUE);
         fill_rect(254, 139, 260, 15, COLOUR_BANNER_YELLOW);
-        draw_message(MSG_BANNER, 384, 127, FONT_SMALL, ALIGN_CENTRE, COLOUR_WHITE, {});
+        draw_message(MSG_BANNER, SCREEN_MIDDLE, 127, FONT_SMALL, ALIGN_CENTRE, COLOUR_WHITE, {});
     }
     draw_sprite_scaled(454.0f, (float)(y0 + 10), 1.3f, SPRITE_KEY + (f / TICKS_PER_FRAME) % KEY_FRAMES, 0, 255);
 
@@ -82,8 +82,8 @@ void draw_title()
 
     // Hidden first, then shown and hidden for 30 ticks each.
     if ((f / TICKS_PER_BLINK) % 2 == 1)
-        draw_message(MSG_PRESS_ENTER, 384, 556, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {});
+        draw_message(MSG_PRESS_ENTER, SCREEN_MIDDLE, 556, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {});
     if (own_levels_exist())
-        draw_message(MSG_OWN_LEVELS, 384, 598, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
-    draw_message_fit(MSG_CREDIT, 384, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, 728, {});
+        draw_message(MSG_OWN_LEVELS, SCREEN_MIDDLE, 598, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
+    draw_message_fit(MSG_CREDIT, SCREEN_MIDDLE, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, 728, {});
 }

@@ -5,7 +5,7 @@
 #include "shell/shell.h"
 #include "draw/draw.h"
 
-enum { SCREEN_W = 768, SCREEN_H = 672, OUT_PATH_BYTES = 600 };
+enum { OUT_PATH_BYTES = 600 };
 enum { HELP_TICK = 31, HIGH_SCORES_TICK = 451 };
 
 // A picture that cannot be written is left out; the run goes on.
@@ -24,7 +24,7 @@ static void save_title(SDL_Renderer* renderer, SDL_Surface* surface, int32_t tic
 int run_title_pictures(const char* file)
 {
     SDL_Init(0);
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, SCREEN_W, SCREEN_H, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, SCREEN_WIDTH, SCREEN_HEIGHT, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
     if (!renderer)
         return 0;

@@ -47,25 +47,25 @@ TEST(ActionKey, TargetCellByWhatItHolds)
         { "slippery ice stays", 0, 10, 4, '=', 10, 5, CELL_SLIPPERY, { 3 }, 0, 1 },
         { "the door's cell", 0, 10, 4, 'D', 10, 5, CELL_EMPTY, { 3 }, 0, 0 },
         { "an enemy's cell", 0, 10, 4, 'M', 10, 5, CELL_EMPTY, { 3 }, 0, 0 },
-        { "facing left", KEY_LEFT, 10, 4, 'i', 10, 3, CELL_EMPTY, { 2 }, 1, 0 },
-        { "ducking breaks the floor ahead", KEY_DOWN, 10, 4, '.', 11, 5, CELL_EMPTY, { 2 }, 1, 0 },
+        { "facing left", INPUT_LEFT, 10, 4, 'i', 10, 3, CELL_EMPTY, { 2 }, 1, 0 },
+        { "ducking breaks the floor ahead", INPUT_DOWN, 10, 4, '.', 11, 5, CELL_EMPTY, { 2 }, 1, 0 },
         { "right edge", 0, 10, 14, '.', 10, 14, CELL_EMPTY, { 3 }, 0, 0 },
-        { "left edge", KEY_LEFT, 10, 0, '.', 10, 0, CELL_EMPTY, { 3 }, 0, 0 },
-        { "ducking on the bottom row", KEY_DOWN, 11, 4, '.', 11, 5, CELL_EMPTY, { 3 }, 0, 0 },
+        { "left edge", INPUT_LEFT, 10, 0, '.', 10, 0, CELL_EMPTY, { 3 }, 0, 0 },
+        { "ducking on the bottom row", INPUT_DOWN, 11, 4, '.', 11, 5, CELL_EMPTY, { 3 }, 0, 0 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<std::string> rows = floor_rows();
         if (c.hero_row == 11)
             rows[11] = "...............";
-        if (c.keys == KEY_DOWN && c.hero_row == 10)
+        if (c.keys == INPUT_DOWN && c.hero_row == 10)
             rows[11][5] = 'i';
         if (c.letter == 'D')
             rows[0][14] = '.';
         rows[c.at_row][c.at_col] = c.letter == '.' ? rows[c.at_row][c.at_col] : c.letter;
         start_rows(rows, c.hero_row, c.hero_col);
         hold(c.keys);
-        hold(c.keys | KEY_ACTION);
+        hold(c.keys | INPUT_ACTION);
         EXPECT_EQ(play.cells[c.at_row][c.at_col], c.cell_after);
         EXPECT_EQ(effects_log, c.effects);
         EXPECT_EQ(play.action_cooldown, 14);
@@ -98,7 +98,7 @@ TEST(ActionKey, OverlapUpToTwentyPixelsPushesTheHeroBack)
         start_rows(floor_rows(), 10, 1);
         play.hero_x = c.hero_x;
         play.facing = c.facing;
-        hold(KEY_ACTION);
+        hold(INPUT_ACTION);
         EXPECT_EQ(play.cells[10][c.target_col], CELL_ICE);
         EXPECT_FLOAT_EQ(play.hero_x, c.x_after);
     }
@@ -109,10 +109,10 @@ TEST(ActionKey, NewBlockHidesTheItemInItsCellAndBreakingShowsIt)
     std::vector<std::string> rows = floor_rows();
     rows[10][2] = 'c';
     start_rows(rows, 10, 1);
-    hold(KEY_ACTION);
+    hold(INPUT_ACTION);
     EXPECT_EQ(play.items[10][2], ITEM_CRYSTAL | ITEM_HIDDEN);
     hold(0, 14);
-    hold(KEY_ACTION);
+    hold(INPUT_ACTION);
     EXPECT_EQ(play.cells[10][2], CELL_EMPTY);
     EXPECT_EQ(play.items[10][2], ITEM_CRYSTAL);
 }
@@ -120,47 +120,47 @@ TEST(ActionKey, NewBlockHidesTheItemInItsCellAndBreakingShowsIt)
 TEST(ActionKey, BlockMadeAheadIsAWallThatStopsTheHero)
 {
     start_rows(floor_rows(), 10, 1);
-    hold(KEY_ACTION);
-    hold(KEY_RIGHT, 40);
+    hold(INPUT_ACTION);
+    hold(INPUT_RIGHT, 40);
     EXPECT_FLOAT_EQ(play.hero_x, 96.0f - 38.0f);
 }
 
 TEST(ActionKey, CooldownRefusesPressesAndStopsWalking)
 {
     start_rows(floor_rows(), 10, 4);
-    hold(KEY_ACTION);
-    hold(KEY_RIGHT, 6);
+    hold(INPUT_ACTION);
+    hold(INPUT_RIGHT, 6);
     EXPECT_FLOAT_EQ(play.hero_x, 192.0f);
-    hold(KEY_RIGHT);
+    hold(INPUT_RIGHT);
     EXPECT_FLOAT_EQ(play.hero_x, 194.25f);
     // The press in the 13th tick after the first does nothing; the 14th works.
     start_rows(floor_rows(), 10, 4);
-    hold(KEY_ACTION);
+    hold(INPUT_ACTION);
     hold(0, 12);
     clear_sound_log();
-    hold(KEY_ACTION);
+    hold(INPUT_ACTION);
     EXPECT_TRUE(effects_log.empty());
     hold(0);
-    hold(KEY_ACTION);
+    hold(INPUT_ACTION);
     EXPECT_EQ(effects_log, std::vector<int>{ 2 });
 }
 
 TEST(ActionKey, WaitsForTheTakeOff)
 {
     start_rows(floor_rows(), 10, 4);
-    hold(KEY_UP);
-    hold(KEY_ACTION);
+    hold(INPUT_UP);
+    hold(INPUT_ACTION);
     EXPECT_EQ(play.cells[10][5], CELL_EMPTY);
     EXPECT_EQ(play.action_cooldown, 0);
     hold(0);
-    hold(KEY_ACTION);  // in the air now
+    hold(INPUT_ACTION);  // in the air now
     EXPECT_EQ(play.cells[10][5], CELL_ICE);
 }
 
 TEST(Throw, NeedsSnowballsAndAFreeSlot)
 {
     start_rows(floor_rows(), 10, 4);
-    InputFrame throw_now = input_frame(KEY_THROW, 0);
+    InputFrame throw_now = input_frame(INPUT_THROW, 0);
     game_step(throw_now);
     EXPECT_EQ(play.snowballs[0].active, 0u);
     EXPECT_TRUE(effects_log.empty());
@@ -186,7 +186,7 @@ TEST(Throw, LeavesFromTheSideTheHeroFaces)
 {
     start_rows(floor_rows(), 10, 4);
     play.snowballs_left = 1;
-    hold(KEY_LEFT | KEY_THROW);
+    hold(INPUT_LEFT | INPUT_THROW);
     EXPECT_FLOAT_EQ(play.snowballs[0].vx, -7.0f);
     EXPECT_FLOAT_EQ(play.snowballs[0].x, play.hero_x - 7.0f);
 }
@@ -195,7 +195,7 @@ TEST(Throw, AfterTheActionKeyInTheSameTickTheCooldownIsEight)
 {
     start_rows(floor_rows(), 10, 4);
     play.snowballs_left = 1;
-    hold(KEY_ACTION | KEY_THROW);
+    hold(INPUT_ACTION | INPUT_THROW);
     EXPECT_EQ(play.cells[10][5], CELL_ICE);
     EXPECT_EQ(play.action_cooldown, 8);
     EXPECT_EQ(play.snowballs_left, 0);

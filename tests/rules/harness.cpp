@@ -45,20 +45,6 @@ void start_fixture(const std::string& text, int level)
     clear_sound_log();
 }
 
-InputFrame input_frame(int held, int previous)
-{
-    int pressed = held & ~previous;
-    InputFrame f;
-    f.left = held & KEY_LEFT;
-    f.right = held & KEY_RIGHT;
-    f.up_held = held & KEY_UP;
-    f.down = held & KEY_DOWN;
-    f.jump_pressed = (pressed & KEY_UP) ? 1 : 0;
-    f.action_pressed = (pressed & KEY_ACTION) ? 1 : 0;
-    f.throw_pressed = (pressed & KEY_THROW) ? 1 : 0;
-    return f;
-}
-
 void hold(int held, int ticks)
 {
     for (int i = 0; i < ticks; i++) {

@@ -8,17 +8,11 @@
 #include <vector>
 #include "rules/rules.h"
 
-// The held-key bits.
-enum { KEY_RIGHT = 1, KEY_LEFT = 2, KEY_UP = 4, KEY_DOWN = 8, KEY_THROW = 16, KEY_ACTION = 32 };
-
 // One level's text: a [bane] section with the extra keyword lines, then the 12 grid rows.
 std::string fixture(const std::vector<std::string>& rows, const std::string& extra = "");
 
 // Parses level text into the table (the test fails on an error) and starts a new game there.
 void start_fixture(const std::string& text, int level = 0);
-
-// The input frame for held bits, given the bits held in the tick before.
-InputFrame input_frame(int held, int previous);
 
 // Runs ticks of game_step with these bits held; presses count against the previous tick.
 void hold(int held, int ticks = 1);

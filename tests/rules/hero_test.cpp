@@ -24,7 +24,7 @@ static void begin_rows(std::vector<std::string> rows, int hero_row = 10, int her
 TEST(HeroWalk, PlainGroundGivesFullSpeedAndStopsAtOnce)
 {
     begin_rows(open_rows());
-    replay({ { 10, KEY_RIGHT }, { 5, 0 }, { 4, KEY_LEFT } }, {
+    replay({ { 10, INPUT_RIGHT }, { 5, 0 }, { 4, INPUT_LEFT } }, {
         { steps_run + 1, STATE_PLAYING, ANY, ANY, ANY, 50.25f, 480.0f },
         { steps_run + 10, STATE_PLAYING, ANY, ANY, ANY, 70.5f, 480.0f },
         { steps_run + 15, STATE_PLAYING, ANY, ANY, ANY, 70.5f, 480.0f },
@@ -43,10 +43,10 @@ TEST(HeroWalk, WallsAndPlayAreaEdgesStopTheBoxFlush)
         int wall_col;  // -1: none
         float stop_x;
     } cases[] = {
-        { "stone to the right", 1, KEY_RIGHT, 4, 48.0f * 4 - 38 },
-        { "stone to the left", 6, KEY_LEFT, 3, 48.0f * 4 - 10 },
-        { "right edge", 12, KEY_RIGHT, -1, 720.0f - 38 },
-        { "left edge", 2, KEY_LEFT, -1, -10.0f },
+        { "stone to the right", 1, INPUT_RIGHT, 4, 48.0f * 4 - 38 },
+        { "stone to the left", 6, INPUT_LEFT, 3, 48.0f * 4 - 10 },
+        { "right edge", 12, INPUT_RIGHT, -1, 720.0f - 38 },
+        { "left edge", 2, INPUT_LEFT, -1, -10.0f },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -65,9 +65,9 @@ TEST(HeroWalk, SlipperyIceSpeedsUpSlowlyAndSlidesOn)
     std::vector<std::string> rows = open_rows();
     rows[11] = "===============";
     begin_rows(rows);
-    hold(KEY_RIGHT, 28);
+    hold(INPUT_RIGHT, 28);
     EXPECT_NEAR(play.hero_vx, 2.24f, 1e-5f);
-    hold(KEY_RIGHT);
+    hold(INPUT_RIGHT);
     EXPECT_FLOAT_EQ(play.hero_vx, 2.25f);
     EXPECT_EQ(play.on_slippery, 1u);
     // Released, the hero slides on, losing 0.022 a tick.
@@ -77,7 +77,7 @@ TEST(HeroWalk, SlipperyIceSpeedsUpSlowlyAndSlidesOn)
     EXPECT_FLOAT_EQ(play.hero_x, x + play.hero_vx);
     EXPECT_EQ(play.walking, 0u);
     // A reversal first brakes at 0.08 a tick.
-    hold(KEY_LEFT);
+    hold(INPUT_LEFT);
     EXPECT_NEAR(play.hero_vx, 2.148f, 1e-5f);
     EXPECT_EQ(play.facing, -1);
     hold(0, 200);
@@ -90,21 +90,21 @@ TEST(HeroWalk, GlidesOffASlipperyLedge)
     rows[11] = "=====..........";
     rows[8] = "...............";
     begin_rows(rows);
-    hold(KEY_RIGHT, 60);
+    hold(INPUT_RIGHT, 60);
     ASSERT_FLOAT_EQ(play.hero_vx, 2.25f);
     while (play.on_ground)
         hold(0);
     float v = play.hero_vx;
     hold(0);
     EXPECT_FLOAT_EQ(play.hero_vx, v * 0.985f);
-    hold(KEY_RIGHT);
+    hold(INPUT_RIGHT);
     EXPECT_FLOAT_EQ(play.hero_vx, 2.25f);
 }
 
 TEST(HeroJump, TakesOffInTheThirdTickAndFallsBack)
 {
     begin_rows(open_rows());
-    replay({ { 1, KEY_UP }, { 2, KEY_UP }, { 1, 0 }, { 60, 0 } }, {
+    replay({ { 1, INPUT_UP }, { 2, INPUT_UP }, { 1, 0 }, { 60, 0 } }, {
         { steps_run + 1, STATE_PLAYING, ANY, ANY, ANY, 48.0f, 480.0f },
         { steps_run + 3, STATE_PLAYING, ANY, ANY, ANY, 48.0f, 480.0f },
         { steps_run + 4, STATE_PLAYING, ANY, ANY, ANY, 48.0f, 480.0f - 5.47f },
@@ -128,9 +128,9 @@ TEST(HeroJump, ClimbsAOneCellStepButNotTwo)
         if (c.two_high)
             rows[9] = "...ssssssssssss";
         begin_rows(rows);
-        hold(KEY_RIGHT, 30);
+        hold(INPUT_RIGHT, 30);
         ASSERT_FLOAT_EQ(play.hero_x, 106.0f);
-        hold(KEY_RIGHT | KEY_UP, 60);
+        hold(INPUT_RIGHT | INPUT_UP, 60);
         EXPECT_FLOAT_EQ(play.hero_y, c.end_y);
         EXPECT_EQ(play.on_ground, 1u);
         if (c.two_high) {
@@ -163,7 +163,7 @@ TEST(HeroJump, PressInTheAirIsKeptForSevenTicksBeforeTheLanding)
         SCOPED_TRACE(c.before_landing);
         begin_rows(open_rows(), 2, 1);
         hold(0, land - c.before_landing - 1);
-        hold(KEY_UP);
+        hold(INPUT_UP);
         hold(0, c.before_landing);
         ASSERT_EQ(play.on_ground, 1u);
         hold(0);
@@ -182,9 +182,9 @@ TEST(HeroJump, DuckingHoldsTheJumpUntilTheBufferRunsOut)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ducked_ticks);
         begin_rows(open_rows());
-        hold(KEY_DOWN | KEY_UP);
+        hold(INPUT_DOWN | INPUT_UP);
         EXPECT_EQ(play.crouching, 1u);
-        hold(KEY_DOWN, c.ducked_ticks - 1);
+        hold(INPUT_DOWN, c.ducked_ticks - 1);
         hold(0, 5);
         EXPECT_EQ(play.on_ground, c.jumps ? 0u : 1u);
     }
@@ -193,7 +193,7 @@ TEST(HeroJump, DuckingHoldsTheJumpUntilTheBufferRunsOut)
 TEST(HeroJump, DuckingStopsWalkingButTurnsTheHero)
 {
     begin_rows(open_rows());
-    hold(KEY_DOWN | KEY_LEFT, 5);
+    hold(INPUT_DOWN | INPUT_LEFT, 5);
     EXPECT_FLOAT_EQ(play.hero_x, 48.0f);
     EXPECT_EQ(play.facing, -1);
     EXPECT_EQ(play.walking, 0u);
@@ -216,7 +216,7 @@ TEST(HeadBump, IceCracksThenBreaksAndFreesItsItem)
     } bumps[] = { { CELL_ICE, 1, 4, 0 }, { CELL_EMPTY, 0, 2, 0 }, { CELL_EMPTY, 0, 5, 200 } };
     for (const Bump& b : bumps) {
         clear_sound_log();
-        hold(KEY_UP);
+        hold(INPUT_UP);
         hold(0, 70);
         EXPECT_EQ(play.cells[8][1], b.cell);
         EXPECT_EQ(play.cracks[8][1], b.cracks);
@@ -247,11 +247,11 @@ TEST(HeadBump, StoneAndTheCeilingOnlyBump)
             rows[c.stone_row][1] = 's';
         rows[5] = ".............DK";
         begin_rows(rows, c.hero_row, 1);
-        hold(KEY_UP, 4);
+        hold(INPUT_UP, 4);
         float lowest = play.hero_y;
         while (play.hero_vy < 0.0f && play.hero_y <= lowest) {
             lowest = play.hero_y;
-            hold(KEY_UP);
+            hold(INPUT_UP);
         }
         EXPECT_FLOAT_EQ(play.hero_y, c.bump_y);
         EXPECT_FLOAT_EQ(play.hero_vy, 0.5f);
@@ -283,9 +283,9 @@ TEST(HeadBump, CornerCorrectionWithinTwelvePixels)
         rows[8][c.block_col] = 'i';
         begin_rows(rows, 10, 2);
         play.hero_x = c.centre - 24.0f;
-        hold(KEY_UP, 4);
+        hold(INPUT_UP, 4);
         while (play.hero_vy < 0.0f && play.cracks[8][c.block_col] == 0)
-            hold(KEY_UP);
+            hold(INPUT_UP);
         EXPECT_FLOAT_EQ(play.hero_x, c.end_x);
         EXPECT_EQ(play.cracks[8][c.block_col], c.bumped ? 1 : 0);
     }

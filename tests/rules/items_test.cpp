@@ -22,7 +22,7 @@ TEST(Items, WalkToTheDoorWithAFishAndTheKey)
     const int play_from = 91;
     // 165 ticks of the countdown take 450 off the bonus; it moves at 100 a
     // tick from T = 50, 96 ticks, and the last level ends at T = 150.
-    replay({ { 91, 0 }, { 165, KEY_RIGHT }, { 151, 0 } }, {
+    replay({ { 91, 0 }, { 165, INPUT_RIGHT }, { 151, 0 } }, {
         { play_from + 47, STATE_PLAYING, 47, 0 },
         { play_from + 48, STATE_PLAYING, 48, 200, 3, 156.0f, 480.0f },
         { play_from + 90, STATE_PLAYING, 90, 200 },

@@ -87,7 +87,7 @@ TEST(PlayStateMachine, TimeOutComesOnTheTickTheCountdownGives)
         EXPECT_GT(play.bonus, 0);
         clear_sound_log();
         float x = play.hero_x;
-        hold(KEY_RIGHT);
+        hold(INPUT_RIGHT);
         EXPECT_FLOAT_EQ(play.hero_x, x);
         EXPECT_EQ(play.state, (uint32_t)STATE_DYING);
         EXPECT_EQ(play.tick, 0);
@@ -287,7 +287,7 @@ TEST(LevelLimits, EmptyLevelTableIsNeverPlayed)
     level_count = 0;
     new_game(0);
     EXPECT_EQ(play.state, (uint32_t)STATE_GAME_OVER);
-    hold(KEY_RIGHT | KEY_ACTION, 300);
+    hold(INPUT_RIGHT | INPUT_ACTION, 300);
     EXPECT_EQ(play.state, (uint32_t)STATE_GAME_OVER);
     EXPECT_EQ(play.score, 0);
     EXPECT_TRUE(effects_log.empty());

@@ -18,7 +18,7 @@ static void start_row(const std::string& row10)
 
 static void throw_right()
 {
-    game_step(input_frame(KEY_THROW, 0));
+    game_step(input_frame(INPUT_THROW, 0));
 }
 
 TEST(Snowball, StopsAtASolidCellWithAPuffAndNoSound)
@@ -178,7 +178,7 @@ TEST(Pools, FullPoolsMakeNothingAndTakeTheLowestFreeSlot)
         EXPECT_EQ(play.popups[i].points, i);
 
     // A block made with the pools full still stands and sounds.
-    hold(KEY_ACTION);
+    hold(INPUT_ACTION);
     EXPECT_EQ(play.cells[10][2], CELL_ICE);
     EXPECT_EQ(effects_log, std::vector<int>{ 1 });
 
