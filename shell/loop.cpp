@@ -71,27 +71,28 @@ static int game_has_ended(uint32_t confirm)
     return 0;
 }
 
+// The states are taken in turn within one tick: a game started on the title
+// plays its first tick at once, while a game that has just ended in name
+// entry waits for a confirm of a later tick.
 void run_tick(MainLoop* loop)
 {
     frame_counter++;
     uint32_t new_action = (loop->held & INPUT_ACTION) && !(loop->prev & INPUT_ACTION);
-    if (app_mode == APP_TITLE) {
-        if (loop->confirm || new_action) {
-            play_effect(EFFECT_MENU);
-            new_game(start_level_index < level_count ? start_level_index : 0);
-            app_mode = APP_PLAYING;
-            paused = 0;
-        }
-    } else if (app_mode == APP_PLAYING) {
-        if (!paused) {
-            game_step(input_frame(loop->held, loop->prev));
-            if (game_has_ended(loop->confirm))
-                leave_play();
-        }
-    } else if (app_mode == APP_NAME_ENTRY) {
-        if (loop->confirm)
-            finish_name_entry();
+    if (app_mode == APP_TITLE && (loop->confirm || new_action)) {
+        play_effect(EFFECT_MENU);
+        new_game(start_level_index < level_count ? start_level_index : 0);
+        app_mode = APP_PLAYING;
+        paused = 0;
     }
+    if (app_mode == APP_PLAYING && !paused) {
+        game_step(input_frame(loop->held, loop->prev));
+        if (game_has_ended(loop->confirm)) {
+            leave_play();
+            return;
+        }
+    }
+    if (app_mode == APP_NAME_ENTRY && loop->confirm)
+        finish_name_entry();
 }
 
 void run_pass(MainLoop* loop, uint64_t now)

@@ -182,6 +182,7 @@ TEST_F(Loop, ConfirmWaitsForTheNextTickAndActsOnce)
     pass(1);
     EXPECT_EQ(app_mode, (uint32_t)APP_PLAYING);
     EXPECT_EQ(loop.confirm, 0u);
+    EXPECT_EQ(play.tick, 1) << "the tick that starts a game also plays its first tick";
 
     // Used up: reaching game over later does not leave play at once.
     play.state = STATE_GAME_OVER;
