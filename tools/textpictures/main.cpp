@@ -4,7 +4,7 @@
 // 33 + i) and DATA/lang/text_pictures.h with the run lists, run-list
 // positions and piece rectangles of every language. Stops, naming the piece,
 // when a letter would leave its piece or a piece would not fit the picture.
-#include "text/text.h"
+#include "text/langfile_internal.h"
 #include "tools/textpictures/textpictures.h"
 
 #include <atomic>
