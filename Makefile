@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 300
 FUZZ_JOBS    ?= $(shell nproc)
 SOAK_TICKS   ?= 1000000
 
-.PHONY: run build test bench assets pictures deps rebaseline clean fuzz-build fuzz soak
+.PHONY: run build test bench assets pictures deps rebaseline clean fuzz-build fuzz soak tools-build
 
 deps:
 	@scripts/install-deps
@@ -27,9 +27,17 @@ run: build
 test: deps
 	@cmake -S . -B $(TESTING) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROSTOVA_SANITIZE=ON -DFROSTOVA_TESTS=ON >/dev/null
 	@cmake --build $(TESTING)
+	@$(MAKE) --no-print-directory tools-build
 	cd $(TESTING) && ctest --output-on-failure -j$$(nproc)
 	@$(MAKE) --no-print-directory fuzz-build
 	cd $(FUZZ) && ctest --output-on-failure -j$$(nproc)
+
+# The generators of data/ are built (not run) by make test, so that a change
+# to the game's headers they share cannot leave them broken until make assets.
+tools-build:
+	@scripts/install-deps libcairo2-dev libpango1.0-dev libpng-dev
+	@cmake -S tools -B $(TOOLS) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(TOOLS)
 
 # The fuzz targets and the soak, built by clang with its sanitizers; make test
 # runs each target a few seconds and a short soak.
@@ -59,10 +67,8 @@ bench: deps
 	./$(BENCH)/bench/frostova_bench
 
 # Regenerates the committed art and tables under data/ with our own tools.
-assets:
-	@scripts/install-deps libcairo2-dev libpango1.0-dev libpng-dev fonts-noto-core fonts-noto-cjk fonts-dejavu-core
-	@cmake -S tools -B $(TOOLS) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(TOOLS)
+assets: tools-build
+	@scripts/install-deps fonts-noto-core fonts-noto-cjk fonts-dejavu-core
 	@cmake --build $(TOOLS) --target assets
 
 # Writes the README's pictures, docs/scene.png and docs/title.png, with the
