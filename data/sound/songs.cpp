@@ -4,7 +4,7 @@
 #include "sound/sound.h"
 
 const Song songs[SONG_COUNT] = {
-    // 0: title; A minor, Am G F E
+    // 0: title; A minor over an A pedal
     {92, 4, {
         // melody
         {1, 0.5f, 0.55f,
@@ -14,18 +14,21 @@ const Song songs[SONG_COUNT] = {
          "d5/4 c5/4 b4/4 c5/2 d5/2 "
          "e5/8 a4/4 b4/4 "
          "c5/4 b4/4 a4/16 "},
-        // broken chords
+        // broken chords over the pedal: A minor, coloured by its seventh and
+        // eleventh, with only a, d, e and g on the beats (the melody may be on
+        // any of its notes there) and c between them
         {0, 0.125f, 0.12f,
-         "a3/1 c4/1 e4/1 a4/1 c5/1 a4/1 e4/1 c4/1 a3/1 c4/1 e4/1 a4/1 c5/1 a4/1 e4/1 c4/1 "
-         "g3/1 b3/1 d4/1 g4/1 b4/1 g4/1 d4/1 b3/1 g3/1 b3/1 d4/1 g4/1 b4/1 g4/1 d4/1 b3/1 "
-         "f3/1 a3/1 c4/1 f4/1 a4/1 f4/1 c4/1 a3/1 f3/1 a3/1 c4/1 f4/1 a4/1 f4/1 c4/1 a3/1 "
-         "e3/1 g#3/1 b3/1 e4/1 g#4/1 e4/1 b3/1 g#3/1 e3/1 g#3/1 b3/1 e4/1 g#4/1 e4/1 b3/1 g#3/1 "},
-        // bass
+         "a3/1 e4/1 a4/1 c5/1 e5/1 c5/1 a4/1 e4/1 a3/1 d4/1 g4/1 c5/1 e5/1 c5/1 g4/1 e4/1 "
+         "a3/1 e4/1 g4/1 c5/1 e5/1 c5/1 g4/1 e4/1 a3/1 e4/1 g4/1 c5/1 d5/1 c5/1 g4/1 e4/1 "
+         "a3/1 d4/1 a4/1 c5/1 e5/1 c5/1 a4/1 d4/1 a3/1 d4/1 g4/1 c5/1 d5/1 c5/1 g4/1 e4/1 "
+         "a3/1 e4/1 a4/1 c5/1 e5/1 c5/1 a4/1 e4/1 a3/1 d4/1 g4/1 c5/1 e5/1 a4/1 e4/1 a3/1 "},
+        // bass: an A pedal, so that the melody, which slips 8 steps against
+        // these tracks on every pass, meets the same harmony wherever it is
         {1, 0.5f, 0.35f,
          "a2/16 "
-         "g2/16 "
-         "f2/16 "
-         "e2/16 "},
+         "a2/16 "
+         "a2/16 "
+         "a2/16 "},
         // drums
         {2, 0, 0,
          ""},
@@ -70,13 +73,13 @@ const Song songs[SONG_COUNT] = {
     {120, 4, {
         // melody
         {0, 0.5f, 0.16f,
-         "c5/4 a4/2 c5/2 f5/4 e5/4 "
+         "c5/4 a4/2 c5/2 f5/4 c5/4 "
          "d5/4 b4/2 d5/2 g5/4 f5/4 "
          "e5/2 g5/2 b5/4 a5/2 g5/2 e5/4 "
          "a5/8 g5/2 f5/2 e5/4 "
          "c5/4 a4/2 c5/2 f5/2 g5/2 a5/4 "
          "b5/4 g5/2 d5/2 g5/4 a5/2 b5/2 "
-         "c6/4 b5/2 a5/2 g5/2 e5/2 d5/2 e5/2 "
+         "c6/4 g5/2 a5/2 g5/2 e5/2 d5/2 e5/2 "
          "c5/12 r/4 "},
         // broken chords
         {0, 0.25f, 0.07f,
@@ -97,23 +100,26 @@ const Song songs[SONG_COUNT] = {
          "f2/4 c3/4 f3/4 c3/4 "
          "g2/4 d3/4 g3/4 d3/4 "
          "c2/4 g2/4 c3/4 g2/4 "
-         "c3/4 b2/4 a2/4 g2/4 "},
+         "c3/4 g2/4 e2/4 g2/4 "},
         // drums
         {2, 0, 0.22f,
          "k/3 h/1 h/2 h/2 s/2 h/2 k/2 h/2 "
          "k/2 h/2 h/2 h/2 s/2 h/2 h/1 h/1 h/2 "},
     }},
-    // 3: all levels done: a fanfare; C major, C F G C
+    // 3: all levels done: a bugle fanfare on the C major triad. It loops on
+    // through name entry with its two tracks 76 and 80 steps long, so the
+    // melody meets the bass at every shift of 4 steps: one chord throughout
+    // keeps every one of those meetings consonant.
     {140, 2, {
         // melody
         {0, 0.25f, 0.25f,
          "g4/2 g4/2 c5/4 e5/2 e5/2 g5/4 "
-         "a5/2 f5/2 a5/2 c6/2 b5/4 d6/4 "
+         "e5/2 g5/2 a5/2 g5/2 c6/4 e6/4 "
          "c6/12 r/32 "},
         // bass
         {1, 0.5f, 0.4f,
          "c3/4 g2/4 c3/4 g2/4 "
-         "f2/4 a2/4 g2/4 d3/4 "
+         "c3/4 e3/4 g3/4 e3/4 "
          "c2/16 "
          "r/32 "},
         {0, 0, 0, nullptr},
@@ -123,13 +129,13 @@ const Song songs[SONG_COUNT] = {
     {108, 4, {
         // melody
         {1, 0.5f, 0.5f,
-         "e5/4 g5/2 f#5/2 e5/4 b4/4 "
-         "c5/4 e5/2 g5/2 c6/4 b5/2 a5/2 "
-         "b5/4 g5/2 d5/2 g5/4 a5/2 b5/2 "
-         "a5/12 d5/4 "
-         "e5/4 g5/2 f#5/2 e5/4 b5/4 "
-         "c6/4 b5/2 a5/2 g5/2 e5/2 c5/4 "
-         "a4/4 c5/2 e5/2 a5/2 g5/2 e5/4 "
+         "b4/6 e5/2 g5/6 b5/2 "
+         "e5/2 g5/6 c6/2 g5/6 "
+         "b5/6 a5/2 g5/8 "
+         "a5/2 f#5/2 d5/2 f#5/2 a5/8 "
+         "e5/6 g5/2 b5/6 a5/2 "
+         "g5/2 e5/6 g5/2 c5/6 "
+         "c6/8 a5/4 e5/4 "
          "d5/16 "},
         // broken chords
         {0, 0.125f, 0.07f,
@@ -155,38 +161,39 @@ const Song songs[SONG_COUNT] = {
         {2, 0, 0.18f,
          "k/4 h/2 h/2 s/4 h/2 h/2 "},
     }},
-    // 5: levels after more changes of world; G major, G Em C Am G Em C D
+    // 5: levels after more changes of world; D dorian, Dm G Dm C F G Em Am,
+    // driven by a 3 + 3 + 2 figure in the broken chords and the tune
     {126, 4, {
         // melody
         {0, 0.25f, 0.2f,
-         "g5/2 d5/2 b4/2 d5/2 g5/4 a5/4 "
-         "b5/4 a5/2 g5/2 e5/8 "
-         "e5/2 g5/2 c6/4 b5/2 a5/2 g5/4 "
-         "a5/12 r/4 "
-         "g5/2 d5/2 b4/2 d5/2 g5/4 b5/4 "
-         "d6/4 b5/2 g5/2 e5/4 g5/4 "
-         "e5/4 g5/4 c6/4 b5/4 "
-         "f#5/2 a5/2 f#5/12 "},
-        // broken chords
+         "a4/3 d5/3 f5/2 a5/8 "
+         "b5/3 a5/3 g5/2 d5/4 e5/4 "
+         "f5/6 e5/2 d5/4 a4/4 "
+         "c5/2 d5/2 e5/4 r/4 g5/4 "
+         "a5/3 c6/3 a5/4 g5/2 f5/4 "
+         "b5/3 d6/3 b5/2 a5/4 g5/4 "
+         "g5/6 e5/2 b4/4 e5/4 "
+         "c5/3 e5/3 a5/10 "},
+        // broken chords: root, fifth, octave twice, then the third
         {0, 0.125f, 0.07f,
-         "g3/1 b3/1 d4/1 g4/1 d4/1 b3/1 g3/1 b3/1 g3/1 b3/1 d4/1 g4/1 d4/1 b3/1 g3/1 b3/1 "
-         "e3/1 g3/1 b3/1 e4/1 b3/1 g3/1 e3/1 g3/1 e3/1 g3/1 b3/1 e4/1 b3/1 g3/1 e3/1 g3/1 "
-         "c4/1 e4/1 g4/1 c5/1 g4/1 e4/1 c4/1 e4/1 c4/1 e4/1 g4/1 c5/1 g4/1 e4/1 c4/1 e4/1 "
-         "a3/1 c4/1 e4/1 a4/1 e4/1 c4/1 a3/1 c4/1 a3/1 c4/1 e4/1 a4/1 e4/1 c4/1 a3/1 c4/1 "
-         "g3/1 b3/1 d4/1 g4/1 d4/1 b3/1 g3/1 b3/1 g3/1 b3/1 d4/1 g4/1 d4/1 b3/1 g3/1 b3/1 "
-         "e3/1 g3/1 b3/1 e4/1 b3/1 g3/1 e3/1 g3/1 e3/1 g3/1 b3/1 e4/1 b3/1 g3/1 e3/1 g3/1 "
-         "c4/1 e4/1 g4/1 c5/1 g4/1 e4/1 c4/1 e4/1 c4/1 e4/1 g4/1 c5/1 g4/1 e4/1 c4/1 e4/1 "
-         "d4/1 f#4/1 a4/1 d5/1 a4/1 f#4/1 d4/1 f#4/1 d4/1 f#4/1 a4/1 d5/1 a4/1 f#4/1 d4/1 f#4/1 "},
-        // bass
+         "d4/1 a4/1 d5/1 d4/1 a4/1 d5/1 f4/1 a4/1 d4/1 a4/1 d5/1 d4/1 a4/1 d5/1 f5/1 d5/1 "
+         "g3/1 d4/1 g4/1 g3/1 d4/1 g4/1 b3/1 d4/1 g3/1 d4/1 g4/1 g3/1 d4/1 g4/1 b4/1 g4/1 "
+         "d4/1 a4/1 d5/1 d4/1 a4/1 d5/1 f4/1 a4/1 d4/1 a4/1 d5/1 d4/1 a4/1 d5/1 f5/1 d5/1 "
+         "c4/1 g4/1 c5/1 c4/1 g4/1 c5/1 e4/1 g4/1 c4/1 g4/1 c5/1 c4/1 g4/1 c5/1 e5/1 c5/1 "
+         "f3/1 c4/1 f4/1 f3/1 c4/1 f4/1 a3/1 c4/1 f3/1 c4/1 f4/1 f3/1 c4/1 f4/1 a4/1 f4/1 "
+         "g3/1 d4/1 g4/1 g3/1 d4/1 g4/1 b3/1 d4/1 g3/1 d4/1 g4/1 g3/1 d4/1 g4/1 b4/1 g4/1 "
+         "e3/1 b3/1 e4/1 e3/1 b3/1 e4/1 g3/1 b3/1 e3/1 b3/1 e4/1 e3/1 b3/1 e4/1 g4/1 e4/1 "
+         "a3/1 e4/1 a4/1 a3/1 e4/1 a4/1 c4/1 e4/1 a3/1 e4/1 a4/1 a3/1 e4/1 a4/1 c5/1 a4/1 "},
+        // bass: root held, root and fifth, octave, fifth and third
         {1, 0.5f, 0.45f,
-         "g2/4 g3/4 d3/4 g3/4 "
-         "e2/4 e3/4 b2/4 e3/4 "
-         "c2/4 c3/4 g2/4 c3/4 "
-         "a2/4 a3/4 e3/4 a3/4 "
-         "g2/4 g3/4 d3/4 g3/4 "
-         "e2/4 e3/4 b2/4 e3/4 "
-         "c2/4 c3/4 g2/4 c3/4 "
-         "d2/4 d3/4 a2/4 d3/4 "},
+         "d2/4 d2/2 a2/2 d3/4 a2/2 f2/2 "
+         "g2/4 g2/2 d3/2 g3/4 d3/2 b2/2 "
+         "d2/4 d2/2 a2/2 d3/4 a2/2 f2/2 "
+         "c2/4 c2/2 g2/2 c3/4 g2/2 e2/2 "
+         "f2/4 f2/2 c3/2 f3/4 c3/2 a2/2 "
+         "g2/4 g2/2 d3/2 g3/4 d3/2 b2/2 "
+         "e2/4 e2/2 b2/2 e3/4 b2/2 g2/2 "
+         "a2/4 a2/2 e3/2 a3/4 e3/2 c3/2 "},
         // drums
         {2, 0, 0.2f,
          "k/4 h/1 h/1 h/2 s/4 h/1 h/1 h/1 h/1 "},
