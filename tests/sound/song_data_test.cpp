@@ -1,5 +1,6 @@
 // The song table keeps the shape every song is written to.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -126,6 +127,38 @@ TEST(SongData, TracksKeepTheirRangesLengthsAndAccidentals)
             EXPECT_EQ(tokens.back(), "r/32");
         }
     }
+}
+
+// The melody's bars as rhythms: the lengths of its notes and rests (a rest
+// marked r), one string per 16-step bar.
+std::vector<std::string> bar_rhythms(const char* notes)
+{
+    std::vector<std::string> bars;
+    std::string bar;
+    int steps = 0;
+    for (const std::string& token : tokens_of(notes)) {
+        bar += (bar.empty() ? "" : " ") + std::string(token[0] == 'r' ? "r" : "") + std::to_string(steps_of(token));
+        steps += steps_of(token);
+        if (steps % 16 == 0) {
+            bars.push_back(bar);
+            bar.clear();
+        }
+    }
+    return bars;
+}
+
+TEST(SongData, LevelSongsOfTheLaterWorldsEachHaveTheirOwnBarRhythms)
+{
+    const int level_songs[] = {SONG_FIRST_WORLD_ODD, SONG_SECOND_WORLD, SONG_LATER_WORLDS};
+    for (int a : level_songs)
+        for (int b : level_songs) {
+            if (a == b)
+                continue;
+            std::vector<std::string> theirs = bar_rhythms(songs[b].tracks[0].notes);
+            for (const std::string& bar : bar_rhythms(songs[a].tracks[0].notes))
+                EXPECT_EQ(std::find(theirs.begin(), theirs.end(), bar), theirs.end())
+                    << "songs " << a << " and " << b << " share the bar " << bar;
+        }
 }
 
 TEST(SongData, DrumTracksHoldOnlyKicksSnaresAndHiHats)
