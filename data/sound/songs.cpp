@@ -116,11 +116,11 @@ const Song songs[SONG_COUNT] = {
          "g4/2 g4/2 c5/4 e5/2 e5/2 g5/4 "
          "e5/2 g5/2 a5/2 g5/2 c6/4 e6/4 "
          "c6/12 r/32 "},
-        // bass
+        // bass: the triad broken, its low c held across a bar line so that
+        // each bar sounds more than one note of the chord
         {1, 0.5f, 0.4f,
-         "c3/4 g2/4 c3/4 g2/4 "
-         "c3/4 e3/4 g3/4 e3/4 "
-         "c2/16 "
+         "c3/4 e3/4 g2/4 c2/16 "
+         "g2/4 c3/4 e3/4 g3/4 c3/4 "
          "r/32 "},
         {0, 0, 0, nullptr},
         {0, 0, 0, nullptr},

@@ -147,7 +147,7 @@ std::vector<std::string> bar_rhythms(const char* notes)
     return bars;
 }
 
-TEST(SongData, LevelSongsOfTheLaterWorldsEachHaveTheirOwnBarRhythms)
+TEST(SongData, SongsOfOddFirstWorldLevelsSecondAndLaterWorldsShareNoBarRhythm)
 {
     const int level_songs[] = {SONG_FIRST_WORLD_ODD, SONG_SECOND_WORLD, SONG_LATER_WORLDS};
     for (int a : level_songs)
