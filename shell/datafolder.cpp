@@ -2,6 +2,7 @@
 // start-up, and the settings file's language code.
 #include "shell/shell.h"
 #include "shell/local.h"
+#include "draw/utf8.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,15 +16,24 @@ char settings_path[DATA_PATH_BYTES];
 char settings_language[16];
 
 // Control characters are left out so that a name can never break a line of
-// the high-score file.
+// the high-score file, and so are bytes of no whole UTF-8 character; the cut
+// at 15 bytes falls between characters, so a name is always whole UTF-8.
 void copy_clean_name(char* dst, const char* src)
 {
-    int n = 0;
-    for (; *src && n < NAME_BYTES - 1; src++) {
-        unsigned char c = (unsigned char)*src;
-        if (c < 0x20 || c == 0x7F)
+    uint32_t n = 0;
+    for (const unsigned char* p = (const unsigned char*)src; *p;) {
+        Utf8Char u = utf8_read(p);
+        if (u.length == 0) {
+            p++;
             continue;
-        dst[n++] = (char)c;
+        }
+        if (u.well_formed && u.code >= 0x20 && u.code != 0x7F) {
+            if (n + u.length > NAME_BYTES - 1)
+                break;
+            memcpy(dst + n, p, u.length);
+            n += u.length;
+        }
+        p += u.length;
     }
     dst[n] = 0;
 }
@@ -54,13 +64,19 @@ void parse_high_scores(const char* text, size_t size)
     char line[128];
     size_t at = 0;
     for (int i = 0; i < HIGH_SCORE_ROWS && next_piece(text, size, &at, line, sizeof line); i++) {
-        int score, level;
+        // The name is everything after the one blank that follows the level,
+        // so that leading spaces, and a name of spaces only, come back as
+        // they were written.
+        int score, level, end = 0;
+        if (sscanf(line, "%d %d%n", &score, &level, &end) != 2 || (line[end] != ' ' && line[end] != '\t'))
+            continue;
         char name[NAME_BYTES];
-        if (sscanf(line, "%d %d %15[^\n]", &score, &level, name) == 3) {
-            high_scores[i].score = score;
-            high_scores[i].level = level;
-            copy_clean_name(high_scores[i].name, name);
-        }
+        copy_clean_name(name, line + end + 1);
+        if (!name[0])
+            continue;
+        high_scores[i].score = score;
+        high_scores[i].level = level;
+        strcpy(high_scores[i].name, name);
     }
 }
 

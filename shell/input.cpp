@@ -2,6 +2,7 @@
 // the keys of the menus, each acted on as its event arrives.
 #include "shell/shell.h"
 #include "shell/local.h"
+#include "draw/draw.h"
 #include "levels/levels.h"
 #include "sound/sound.h"
 #include "text/text.h"
@@ -11,6 +12,12 @@
 
 // A stick counts as pushed beyond this far from its centre.
 enum { STICK_THRESHOLD = 16000 };
+
+// The music's volume while it is switched on.
+enum { MUSIC_ON_PERCENT = 80 };
+
+// The bits whose new press counts, not only their holding.
+static const uint32_t PRESS_BITS = INPUT_UP | INPUT_ACTION | INPUT_THROW;
 
 // The held-key bit of a key, 0 for a key that holds none.
 static uint32_t key_bit(SDL_Keycode key)
@@ -41,10 +48,15 @@ static void toggle_fullscreen(MainLoop* loop)
     loop->fullscreen = !loop->fullscreen;
 }
 
+// The music fades rather than jumps, which would click. Switched on, it plays
+// the song of the screen: play keeps its own song sounding even while the
+// music is off, but the title may have been reached in silence.
 static void toggle_music()
 {
     music_on = !music_on;
-    set_volumes(music_on ? 80 : 0, 100);
+    fade_music(music_on ? MUSIC_ON_PERCENT : 0);
+    if (music_on && app_mode == APP_TITLE)
+        play_music(SONG_TITLE);
 }
 
 static void step_language(MainLoop* loop, int backwards)
@@ -82,12 +94,41 @@ static void give_up()
     paused = 0;
 }
 
+void forget_keys(MainLoop* loop)
+{
+    loop->keyboard_bits = 0;
+    loop->held = 0;
+    loop->pressed = 0;
+}
+
+void end_name_entry(MainLoop* loop)
+{
+    finish_name_entry();
+    forget_keys(loop);
+}
+
+// Only what the glyph fonts can draw is typed, so that a name is shown and
+// kept just as the player saw it while typing; the rest of the text stays.
 static void append_text(const char* text)
 {
+    char add[SDL_TEXTINPUTEVENT_TEXT_SIZE];
+    size_t n = 0;
+    for (const unsigned char* p = (const unsigned char*)text; *p;) {
+        Utf8Char u = utf8_read(p);
+        if (u.length == 0) {
+            p++;
+            continue;
+        }
+        if (u.well_formed && glyph_codes[find_glyph(u.code)] == u.code && n + u.length < sizeof add) {
+            memcpy(add + n, p, u.length);
+            n += u.length;
+        }
+        p += u.length;
+    }
+    add[n] = 0;
     size_t have = strlen(typed_name);
-    size_t add = strlen(text);
-    if (have + add <= TYPED_NAME_LIMIT)
-        memcpy(typed_name + have, text, add + 1);
+    if (n > 0 && have + n <= TYPED_NAME_LIMIT)
+        memcpy(typed_name + have, add, n + 1);
 }
 
 static void key_pressed(MainLoop* loop, const SDL_Keysym& key)
@@ -127,7 +168,7 @@ static void key_pressed(MainLoop* loop, const SDL_Keysym& key)
         if (app_mode == APP_PLAYING)
             give_up();
         else if (app_mode == APP_NAME_ENTRY)
-            finish_name_entry();
+            end_name_entry(loop);
         else
             loop->quit = 1;
         break;
@@ -154,10 +195,15 @@ void handle_event(MainLoop* loop, const SDL_Event& event)
     case SDL_KEYUP: {
         uint32_t bit = key_bit(event.key.keysym.sym);
         if (bit && app_mode != APP_NAME_ENTRY) {
-            if (event.type == SDL_KEYDOWN)
+            if (event.type == SDL_KEYDOWN) {
+                // A new press is kept for the next tick even when its key
+                // is let go again before that tick comes.
+                if (!(loop->keyboard_bits & bit))
+                    loop->pressed |= bit & PRESS_BITS;
                 loop->keyboard_bits |= bit;
-            else
+            } else {
                 loop->keyboard_bits &= ~bit;
+            }
         }
         if (event.type == SDL_KEYDOWN && !event.key.repeat)
             key_pressed(loop, event.key.keysym);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include "rules/rules.h"
 
-// Copies at most 15 bytes of a name, leaving out control characters.
+// Copies at most 15 bytes of whole UTF-8 characters of a name, leaving out control characters and broken bytes.
 void copy_clean_name(char* dst, const char* src);
 
 // The whole regular file as a new NUL-terminated buffer and its size; null when it cannot be read whole.
@@ -30,6 +30,7 @@ struct MainLoop {
     uint32_t keyboard_bits;          // held bits from the keyboard, kept across passes
     uint32_t held;                   // keyboard and controller bits of this pass
     uint32_t prev;                   // held as the last tick saw it
+    uint32_t pressed;                // jump, action and throw keys pressed since the last tick
     uint32_t confirm;                // Enter or Start pressed and no tick has taken it yet
     uint32_t quit;                   // leave the loop after this pass
     double accumulator;              // seconds not yet played, at most 0.25
@@ -42,6 +43,10 @@ void start_loop(MainLoop* loop, SDL_Window* window, SDL_Renderer* renderer, uint
                 SDL_GameController* controller, uint64_t frequency, uint64_t now);
 // Acts on one event: held keys, confirm, text input and the menu keys.
 void handle_event(MainLoop* loop, const SDL_Event& event);
+// Forgets every held and pressed key, as name entry begins and ends: its key releases are never seen.
+void forget_keys(MainLoop* loop);
+// Ends name entry with finish_name_entry, forgetting the keys held through it.
+void end_name_entry(MainLoop* loop);
 // The open controller's held bits; a new press of Start confirms.
 uint32_t poll_controller(MainLoop* loop);
 // Advances the application state by one tick.

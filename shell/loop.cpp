@@ -40,7 +40,7 @@ static void back_to_title()
 
 // The end of a game: the built-in levels come back after the own levels,
 // and a score above some row of the table is asked for a name.
-static void leave_play()
+static void leave_play(MainLoop* loop)
 {
     high_score_slot = -1;
     if (own_levels_mode) {
@@ -55,6 +55,7 @@ static void leave_play()
             high_score_slot = i;
             app_mode = APP_NAME_ENTRY;
             typed_name[0] = 0;
+            forget_keys(loop);
             SDL_StartTextInput();
             return;
         }
@@ -77,7 +78,11 @@ static int game_has_ended(uint32_t confirm)
 void run_tick(MainLoop* loop)
 {
     frame_counter++;
-    uint32_t new_action = (loop->held & INPUT_ACTION) && !(loop->prev & INPUT_ACTION);
+    // A key pressed since the last tick counts as newly pressed whether it
+    // is still held, was let go, or was let go and pressed again.
+    uint32_t held = loop->held | loop->pressed;
+    uint32_t prev = loop->prev & ~loop->pressed;
+    uint32_t new_action = (held & INPUT_ACTION) && !(prev & INPUT_ACTION);
     if (app_mode == APP_TITLE && (loop->confirm || new_action)) {
         play_effect(EFFECT_MENU);
         new_game(start_level_index < level_count ? start_level_index : 0);
@@ -85,14 +90,14 @@ void run_tick(MainLoop* loop)
         paused = 0;
     }
     if (app_mode == APP_PLAYING && !paused) {
-        game_step(input_frame(loop->held, loop->prev));
+        game_step(input_frame(held, prev));
         if (game_has_ended(loop->confirm)) {
-            leave_play();
+            leave_play(loop);
             return;
         }
     }
     if (app_mode == APP_NAME_ENTRY && loop->confirm)
-        finish_name_entry();
+        end_name_entry(loop);
 }
 
 void run_pass(MainLoop* loop, uint64_t now)
@@ -106,12 +111,13 @@ void run_pass(MainLoop* loop, uint64_t now)
     if (loop->accumulator > MAX_CATCH_UP_SECONDS)
         loop->accumulator = MAX_CATCH_UP_SECONDS;
     loop->previous = now;
-    // A confirm waits for the next tick however many passes run without
-    // one, so a display faster than the ticks never loses an Enter.
+    // A confirm and the presses wait for the next tick however many passes
+    // run without one, so a display faster than the ticks never loses a key.
     while (loop->accumulator >= TICK_SECONDS) {
         loop->accumulator -= TICK_SECONDS;
         run_tick(loop);
         loop->confirm = 0;
+        loop->pressed = 0;
         loop->prev = loop->held;
     }
 

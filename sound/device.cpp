@@ -37,6 +37,14 @@ void set_volumes(int music_percent, int effect_percent)
 {
     lock_audio();
     music_volume = (float)music_percent / 100.0f;
+    music_gain = music_volume;
     effect_volume = (float)effect_percent / 100.0f;
+    unlock_audio();
+}
+
+void fade_music(int music_percent)
+{
+    lock_audio();
+    music_volume = (float)music_percent / 100.0f;
     unlock_audio();
 }

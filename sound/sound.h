@@ -103,7 +103,8 @@ extern Voice music_voices[MUSIC_VOICES];
 extern Voice effect_voices[EFFECT_VOICES];
 extern int32_t current_song;       // SONG_NONE = no music
 extern double samples_per_step;    // one sixteenth note of the current song
-extern float music_volume;
+extern float music_volume;        // the music gain asked for
+extern float music_gain;          // the music gain sounding now, on its way to music_volume
 extern float effect_volume;
 extern uint32_t audio_device;      // the open SDL audio device, 0 = none
 
@@ -113,8 +114,11 @@ void play_effect(int n);
 // Selects song n (a SONG_ code); any other number stops the music.
 void play_music(int n);
 
-// Sets the music and effect gains in percent.
+// Sets the music and effect gains in percent, at once.
 void set_volumes(int music_percent, int effect_percent);
+
+// Moves the music gain to percent over a few milliseconds, as a switch of the music should.
+void fade_music(int music_percent);
 
 // Writes n samples to out, advancing the synthesiser; takes no lock.
 void audio_render(int16_t* out, int n);

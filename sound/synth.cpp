@@ -8,6 +8,7 @@ Voice effect_voices[EFFECT_VOICES];
 int32_t current_song = SONG_NONE;
 double samples_per_step;
 float music_volume = 0.8f;
+float music_gain = 0.8f;
 float effect_volume = 1.0f;
 uint32_t audio_device;
 
@@ -182,6 +183,28 @@ static void render_effect_voice(Voice* v, float* mix, int count)
     }
 }
 
+// One output sample: the music and the effects each at their gain, clipped.
+static inline int16_t mix_sample(float music, float gain, float effects)
+{
+    float s = (music * gain) * 0.6f + (effects * effect_volume) * 0.7f;
+    if (s > 1.0f)
+        s = 1.0f;
+    else if (s < -1.0f)
+        s = -1.0f;
+    return (int16_t)(int32_t)(s * 30000.0f);
+}
+
+// A switched music gain moves by at most this much a sample, so the whole
+// way from silence to full scale takes 5 ms and never clicks.
+static const float MUSIC_GAIN_STEP = 1.0f / 240.0f;
+
+static float step_music_gain(float gain, float wanted)
+{
+    if (gain < wanted)
+        return gain + MUSIC_GAIN_STEP < wanted ? gain + MUSIC_GAIN_STEP : wanted;
+    return gain - MUSIC_GAIN_STEP > wanted ? gain - MUSIC_GAIN_STEP : wanted;
+}
+
 void audio_render(int16_t* out, int n)
 {
     // Voices are independent of each other between two calls, so each one
@@ -204,13 +227,14 @@ void audio_render(int16_t* out, int n)
         }
         for (int j = 0; j < EFFECT_VOICES; j++)
             render_effect_voice(&effect_voices[j], e, count);
-        for (int k = 0; k < count; k++) {
-            float s = (m[k] * music_volume) * 0.6f + (e[k] * effect_volume) * 0.7f;
-            if (s > 1.0f)
-                s = 1.0f;
-            else if (s < -1.0f)
-                s = -1.0f;
-            out[done + k] = (int16_t)(int32_t)(s * 30000.0f);
+        if (music_gain == music_volume) {
+            for (int k = 0; k < count; k++)
+                out[done + k] = mix_sample(m[k], music_gain, e[k]);
+        } else {
+            for (int k = 0; k < count; k++) {
+                music_gain = step_music_gain(music_gain, music_volume);
+                out[done + k] = mix_sample(m[k], music_gain, e[k]);
+            }
         }
     }
 }
@@ -223,6 +247,7 @@ void sound_reset()
     current_song = SONG_NONE;
     samples_per_step = 0.0;
     music_volume = 0.8f;
+    music_gain = 0.8f;
     effect_volume = 1.0f;
     unlock_audio();
 }

@@ -89,6 +89,9 @@ TEST(HighScoreFile, BadLinesKeepTheirDefaultRows)
           {std::string(15, 'x'), 9000, 1}, {"Negativ", -5, -7}, {"Tabhere", 8000, 1}, {"Ole", 7000, 1},
           {"Kim", 6000, 1}}},
         {"fewer lines than rows", "100 2 Per\n", {{"Per", 100, 2}}},
+        {"the 15-byte cut falls between characters",
+         "100 2 ÆØÅæøåÆØÅ\n200 3 abcdefghijklm€\n300 4 x\xC3\n400 5 \xC3\xA5\x80y\n",
+         {{"ÆØÅæøåÆ", 100, 2}, {"abcdefghijklm", 200, 3}, {"x", 300, 4}, {"åy", 400, 5}}},
         {"a long line takes a row per piece", "5 5 " + std::string(130, 'y') + "\n1 1 Eva\n",
          {{std::string(15, 'y'), 5, 5}, default_row(1), {"Eva", 1, 1}}},
         {"empty file", "", {}},
@@ -315,6 +318,12 @@ TEST(NameEntry, InsertsTheRowAndWritesTheFile)
         {"only control characters", 9, "\n\r", 2500, 0,
          {default_row(0), default_row(1), default_row(2), default_row(3), default_row(4), default_row(5),
           default_row(6), default_row(7), default_row(8), {"OLPI", 2500, 1}}},
+        {"only spaces", 0, "    ", 30000, 2,
+         {{"    ", 30000, 3}, default_row(0), default_row(1), default_row(2), default_row(3), default_row(4),
+          default_row(5), default_row(6), default_row(7), default_row(8)}},
+        {"leading and trailing spaces", 8, "  Bo Ib ", 4500, 0,
+         {default_row(0), default_row(1), default_row(2), default_row(3), default_row(4), default_row(5),
+          default_row(6), default_row(7), {"  Bo Ib ", 4500, 1}, default_row(8)}},
     };
     for (const Case& c : cases) {
         Home h;

@@ -259,25 +259,89 @@ TEST_F(Loop, KeysSetAndClearTheirBits)
     }
 }
 
-// Keys released during name entry stay held until released again after it.
-TEST_F(Loop, ReleasesDuringNameEntryAreNotSeen)
+// Name entry sees no key releases, so it forgets every key as it begins and
+// as it ends: a key held into it or through it moves nothing in the next game.
+TEST_F(Loop, NameEntryForgetsTheHeldKeys)
 {
     end_of_game(STATE_GAME_OVER, 0, 50000);
     press(SDLK_RIGHT);
+    pass(0);
+    ASSERT_EQ(loop.held, (uint32_t)INPUT_RIGHT);
     tap(SDLK_RETURN);
     pass();
     ASSERT_EQ(app_mode, (uint32_t)APP_NAME_ENTRY);
+    EXPECT_EQ(loop.held, 0u) << "held into name entry";
     release(SDLK_RIGHT);
     press(SDLK_LEFT);
     pass();
-    EXPECT_EQ(loop.held, (uint32_t)INPUT_RIGHT);
-    tap(SDLK_RETURN);
-    pass();
-    ASSERT_EQ(app_mode, (uint32_t)APP_TITLE);
-    EXPECT_EQ(loop.held, (uint32_t)INPUT_RIGHT);
-    release(SDLK_RIGHT);
-    pass();
-    EXPECT_EQ(loop.held, 0u);
+    EXPECT_EQ(loop.held, 0u) << "pressed during name entry";
+
+    for (SDL_Keycode end : {SDLK_RETURN, SDLK_ESCAPE}) {
+        SetUp();
+        end_of_game(STATE_GAME_OVER, 0, 50000);
+        press(SDLK_RIGHT);  // held from the game through name entry
+        tap(SDLK_RETURN);
+        pass();
+        ASSERT_EQ(app_mode, (uint32_t)APP_NAME_ENTRY);
+        tap(end);
+        pass();
+        ASSERT_EQ(app_mode, (uint32_t)APP_TITLE) << SDL_GetKeyName(end);
+        EXPECT_EQ(loop.held, 0u) << SDL_GetKeyName(end);
+        start_game();
+        play.state = STATE_PLAYING;
+        float x = play.hero_x;
+        pass(30);
+        EXPECT_EQ(play.hero_x, x) << SDL_GetKeyName(end) << ": Olpi must stand still in the next game";
+    }
+}
+
+// A key pressed and let go within one pass is a press for the next tick,
+// also when it was held at the tick before; held keys and repeats are no new
+// presses. Each case toggles the ice block before the hero twenty times.
+TEST_F(Loop, ShortTapsReachTheNextTick)
+{
+    char message[256];
+    ASSERT_EQ(parse_levels(walk_level, message, sizeof message), 1);
+    start_game();
+    play.state = STATE_PLAYING;
+    play.tick = 0;
+    pass(5);
+    const int row = (int)((play.hero_y + 24.0f) / CELL_SIZE);
+    const int col = (int)((play.hero_x + 24.0f) / CELL_SIZE) + play.facing;
+    const uint8_t empty = play.cells[row][col];
+    auto ice = [&] { return play.cells[row][col] != empty; };
+
+    for (int i = 0; i < 20; i++) {
+        bool before = ice();
+        tap(SDLK_x);
+        pass(i % 2 ? 1 : 0);  // the tick may come in a later pass
+        pass(1);
+        EXPECT_NE(ice(), before) << "tap " << i;
+        pass(ACTION_COOLDOWN + 1);
+    }
+
+    bool before = ice();
+    press(SDLK_x);
+    pass(1);
+    EXPECT_NE(ice(), before) << "a held key presses once";
+    before = ice();
+    key(SDL_KEYDOWN, SDLK_x, 0, 1);
+    pass(ACTION_COOLDOWN + 1);
+    key(SDL_KEYDOWN, SDLK_SPACE);  // the same bit from a second key
+    pass(ACTION_COOLDOWN + 1);
+    EXPECT_EQ(ice(), before) << "repeats and a second key of a held bit";
+    release(SDLK_SPACE);
+    tap(SDLK_x);
+    pass(1);
+    EXPECT_NE(ice(), before) << "let go and pressed again within one pass";
+
+    int32_t balls = play.snowballs_left = 3;
+    tap(SDLK_k);
+    pass(1);
+    EXPECT_EQ(play.snowballs_left, balls - 1) << "a tap throws";
+    tap(SDLK_UP);
+    pass(1);
+    EXPECT_TRUE(play.jump_delay > 0 || play.hero_vy < 0.0f) << "a tap jumps";
 }
 
 // Typed text is taken only in name entry and only while the whole of it fits
@@ -291,8 +355,11 @@ TEST_F(Loop, TypedNameLimitAndBackspace)
         int backspaces;
         std::string after;
     } cases[] = {
-        {"3 bytes at 8 bytes", "ABCDEFGH", {"€"}, 0, "ABCDEFGH€"},
-        {"3 bytes at 9 bytes", "ABCDEFGHI", {"€"}, 0, "ABCDEFGHI"},
+        {"3 bytes at 8 bytes", "ABCDEFGH", {"ệ"}, 0, "ABCDEFGHệ"},
+        {"3 bytes at 9 bytes", "ABCDEFGHI", {"–"}, 0, "ABCDEFGHI"},
+        {"only what the fonts draw", "", {"Ōno山田", "علي", "€😀", "Ψ"}, 0, "ŌnoΨ"},
+        {"the drawable rest counts", "ABCDEFGH", {"é山x"}, 0, "ABCDEFGHéx"},
+        {"broken bytes", "", {"a\xC3", "\x80" "b"}, 0, "ab"},
         {"a whole text or nothing", "ABCDEFGHI", {"xyz", "Q"}, 0, "ABCDEFGHIQ"},
         {"up to 11", "", {"Olpi", "Kanin", "ab", "c"}, 0, "OlpiKaninab"},
         {"Backspace after Å", "AÅ", {}, 1, "A"},
@@ -516,6 +583,7 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
         EXPECT_EQ(music_on, c.music ? 1u : 0u) << c.what;
         if (!c.music) {
             EXPECT_FLOAT_EQ(music_volume, 0.0f) << c.what;
+            EXPECT_FLOAT_EQ(music_gain, 0.8f) << c.what << ": the sound fades out, it does not jump";
         }
         end_of_game(c.state, 0, 0);
         play_music(3);
@@ -531,6 +599,29 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
     pass(0);
     EXPECT_EQ(music_on, 1u);
     EXPECT_FLOAT_EQ(music_volume, 0.8f);
+
+    // Switched on again, the music plays the song of the screen.
+    struct OnAgain {
+        const char* what;
+        uint32_t mode;
+        int song_before;
+        int song;
+    } on_again[] = {
+        {"title after a silent game over", APP_TITLE, SONG_NONE, SONG_TITLE},
+        {"title after the fanfare", APP_TITLE, SONG_ALL_DONE, SONG_TITLE},
+        {"play keeps its own song", APP_PLAYING, SONG_SECOND_WORLD, SONG_SECOND_WORLD},
+    };
+    for (const OnAgain& c : on_again) {
+        SetUp();
+        tap(SDLK_m);
+        pass(0);
+        app_mode = c.mode;
+        play_music(c.song_before);
+        tap(SDLK_m);
+        pass(0);
+        EXPECT_EQ(current_song, c.song) << c.what;
+        EXPECT_FLOAT_EQ(music_volume, 0.8f) << c.what;
+    }
 }
 
 // The own levels replace the table for one game; afterwards the built-in

@@ -60,6 +60,52 @@ TEST_F(Device, MutedMusicRunsOnUnderTheEffects)
     EXPECT_EQ(later, unmuted) << "the song comes back where it has got to";
 }
 
+// Switching the music off or on fades it over at most 5 ms instead of a
+// jump that clicks; once there, the samples are those of a gain set at once.
+TEST_F(Device, MusicSwitchFadesWithoutAJump)
+{
+    const int before = 30000, fade = 240, after = 4000;
+    std::vector<int16_t> full(before + fade + after), lead(before), faded(fade + after);
+    play_music(1);
+    audio_render(full.data(), (int)full.size());
+
+    struct Case { const char* what; int from, to; };
+    const Case cases[] = {{"off", 80, 0}, {"on", 0, 80}};
+    for (const Case& c : cases) {
+        sound_reset();
+        play_music(1);
+        set_volumes(c.from, 100);
+        audio_render(lead.data(), before);
+        fade_music(c.to);
+        EXPECT_EQ(music_volume, c.to / 100.0f) << c.what << ": the wanted gain is taken at once";
+        audio_render(faded.data(), (int)faded.size());
+        // The gain each loud sample shows, against the song at 80 %, moves
+        // no faster than from silence to full in 3 ms: a jump would not.
+        float gain = c.from / 100.0f;
+        int at = -1;
+        for (int k = 0; k < fade + after; k++) {
+            if (std::abs(full[before + k]) < 2000)
+                continue;
+            float shown = (float)faded[k] / (float)full[before + k] * 0.8f;
+            ASSERT_LE(std::abs(shown - gain), (float)(k - at) / 144.0f + 0.01f) << c.what << " at sample " << k;
+            gain = shown;
+            at = k;
+        }
+        std::vector<int16_t> settled(faded.begin() + fade, faded.end());
+        std::vector<int16_t> set_at_once(after);
+        sound_reset();
+        play_music(1);
+        set_volumes(c.from, 100);
+        audio_render(lead.data(), before);
+        std::vector<int16_t> skip(fade);
+        audio_render(skip.data(), fade);
+        set_volumes(c.to, 100);
+        audio_render(set_at_once.data(), after);
+        EXPECT_EQ(settled, set_at_once) << c.what;
+        EXPECT_EQ(music_gain, music_volume) << c.what;
+    }
+}
+
 TEST_F(Device, CallbackFillsWholeSamplesOfTheBuffer)
 {
     std::vector<int16_t> expected(1024);
