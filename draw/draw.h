@@ -8,6 +8,10 @@
 
 // The logical screen every picture is drawn on, and its middle column.
 enum { SCREEN_WIDTH = 768, SCREEN_HEIGHT = 672, SCREEN_MIDDLE = 384 };
+// The top of the small line along the bottom edge (the level name in play,
+// the credit line on the title): high enough that the deepest marks under
+// the letters of every language stay on the screen.
+enum { BOTTOM_LINE_Y = 640 };
 
 // ---- Built-in pictures, texture set and sprites ----
 
@@ -118,6 +122,42 @@ int32_t text_width(const char* text, int32_t font);
 int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t colour, float x, float y, float scale);
 // draw_text_scaled at integer x, y and scale 1.
 int32_t draw_text(const char* text, int32_t x, int32_t y, int32_t font, int32_t align, uint32_t colour);
+
+// ---- Layout notes ----
+// Where a frame put its texts, icons and panels, exactly as the drawing
+// placed them, so that checks can see every language's screens keep their
+// texts apart, inside their panels and on the screen. Nothing is noted while
+// drawn_layout is null, as in the game.
+
+enum {
+    DRAWN_LINE,   // a translated line's advance and line height; what: message
+    DRAWN_PIECE,  // one piece of a text picture; what: its rectangle index
+    DRAWN_GLYPH,  // one glyph box; what: font * GLYPH_COUNT + glyph
+    DRAWN_SPRITE, // a sprite scaled about its centre; what: sprite number
+    DRAWN_LOGO,   // the title logo
+    DRAWN_BAND,   // a band panel
+    DRAWN_FILL,   // a filled rectangle
+    DRAWN_BAR,    // the bottom frame or one of the bars
+};
+struct DrawnBox {
+    int32_t kind;
+    int32_t what;
+    int32_t line;  // boxes of one translated line or one glyph text share it; -1 for others
+    SDL_FRect box;
+};
+enum { DRAWN_BOXES = 1024 };
+struct DrawnLayout {
+    DrawnBox boxes[DRAWN_BOXES];
+    int32_t count;  // boxes beyond DRAWN_BOXES are dropped
+    int32_t lines;  // the line numbers given so far
+    int32_t depth;  // inside a translated line, whose glyph text is part of it
+};
+extern DrawnLayout* drawn_layout;
+
+// Notes one box when drawn_layout is set; glyphs outside a translated line begin a line of their own.
+void note_drawn(int32_t kind, int32_t what, SDL_FRect box);
+// Begins a new line for the boxes noted next; returns its number (-1 while nothing is noted).
+int32_t note_line();
 
 // ---- Play scene ----
 

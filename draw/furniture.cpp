@@ -22,6 +22,11 @@ static void copy_to(SDL_Texture* texture, int x, int y, int w, int h)
     SDL_RenderCopy(textures.renderer, texture, nullptr, &to);
 }
 
+static SDL_FRect float_rect(int x, int y, int w, int h)
+{
+    return SDL_FRect{(float)x, (float)y, (float)w, (float)h};
+}
+
 void draw_background(int32_t theme)
 {
     int32_t t = theme % THEME_COUNT;
@@ -44,22 +49,27 @@ void draw_side_frames()
     SDL_Rect right = {744, 48, 24, 576};
     SDL_RenderCopyEx(textures.renderer, textures.side_frame, nullptr, &right, 0.0, nullptr, SDL_FLIP_HORIZONTAL);
     copy_to(textures.bottom_frame, 0, 624, 768, 24);
+    note_drawn(DRAWN_BAR, 0, float_rect(0, 624, 768, 24));
 }
 
 void draw_bars()
 {
     copy_to(textures.top_bar, 0, 0, 768, 48);
     copy_to(textures.bottom_bar, 0, 648, 768, 24);
+    note_drawn(DRAWN_BAR, 0, float_rect(0, 0, 768, 48));
+    note_drawn(DRAWN_BAR, 0, float_rect(0, 648, 768, 24));
 }
 
 void draw_band(int32_t y, int32_t h)
 {
     copy_to(textures.band, 0, y, 768, h);
+    note_drawn(DRAWN_BAND, 0, float_rect(0, y, 768, h));
 }
 
 void draw_logo(int32_t x, int32_t y)
 {
     copy_to(textures.logo, x - 300, y, 600, 120);
+    note_drawn(DRAWN_LOGO, 0, float_rect(x - 300, y, 600, 120));
 }
 
 void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour)
@@ -69,4 +79,5 @@ void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour)
                            colour >> 24);
     SDL_Rect r = {x, y, w, h};
     SDL_RenderFillRect(textures.renderer, &r);
+    note_drawn(DRAWN_FILL, 0, float_rect(x, y, w, h));
 }

@@ -69,6 +69,8 @@ int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t
     SDL_SetTextureColorMod(sheet, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     SDL_SetTextureAlphaMod(sheet, (colour >> 24) & 0xFF);
     float height = (float)f.height * scale;
+    if (drawn_layout && drawn_layout->depth == 0)
+        note_line();
     const unsigned char* p = (const unsigned char*)text;
     while (*p) {
         int32_t g = find_glyph(next_code(&p));
@@ -76,6 +78,7 @@ int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t
         SDL_Rect src = {f.glyph_sheet_x[g], f.glyph_sheet_y[g], 2 * a, 2 * f.height};
         SDL_FRect dst = {x, y, (float)a * scale, height};
         SDL_RenderCopyF(textures.renderer, sheet, &src, &dst);
+        note_drawn(DRAWN_GLYPH, (font != 0) * GLYPH_COUNT + g, dst);
         x += (float)(a - GLYPH_OVERLAP) * scale;
     }
     return (int32_t)width;

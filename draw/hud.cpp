@@ -18,41 +18,39 @@ static uint32_t bonus_colour()
     return (play.tick / 15) % 2 == 0 ? COLOUR_GOLD : COLOUR_LIGHT_RED;
 }
 
-// The level name in the bottom bar: a built-in name in the player's language,
-// kept inside the bar's middle, and a name of the player's own unchanged.
-static void draw_bottom_name(const LevelRecord* level)
-{
-    const char* name = level_name_ref(level->name);
-    if (name[0] == '\x01')
-        draw_message_fit(read_message_ref(name), SCREEN_MIDDLE, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 440, {});
-    else
-        draw_text(name, SCREEN_MIDDLE, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE);
-}
+// The widest the level name may be in the bottom bar, kept to the bar's middle.
+enum { BOTTOM_NAME_WIDTH = 440 };
 
 static void draw_hud(const LevelRecord* level)
 {
     char number[16];
-    draw_message_fit(MSG_SCORE, 30, 2, FONT_SMALL, ALIGN_LEFT, COLOUR_PALE_BLUE, 120, {});
+    // The labels stand a little higher and the values a little lower than
+    // the middle of the bar, so that the deepest marks under a label's
+    // letters keep clear of the digits.
+    draw_message_fit(MSG_SCORE, 30, 1, FONT_SMALL, ALIGN_LEFT, COLOUR_PALE_BLUE, 120, {});
     snprintf(number, sizeof number, "%d", (int)play.score);
-    draw_text(number, 30, 20, FONT_SMALL, ALIGN_LEFT, COLOUR_WHITE);
+    draw_text(number, 30, 23, FONT_SMALL, ALIGN_LEFT, COLOUR_WHITE);
 
-    draw_message_fit(MSG_BONUS, 330, 2, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 150, {});
+    draw_message_fit(MSG_BONUS, 330, 1, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 150, {});
     snprintf(number, sizeof number, "%d", (int)play.bonus);
-    draw_text(number, 330, 20, FONT_SMALL, ALIGN_CENTRE, bonus_colour());
+    draw_text(number, 330, 23, FONT_SMALL, ALIGN_CENTRE, bonus_colour());
 
-    draw_message_fit(MSG_LEVEL_NUMBER, 520, 12, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 170,
+    // The label ends before the first icon; the spare lives stand above the
+    // snowballs, so that neither row covers the other.
+    draw_message_fit(MSG_LEVEL_NUMBER, 490, 12, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, 160,
                      {num_text(play.level + 1)});
 
     // The life being played is not shown, only the spare ones, right to left.
     const int32_t lives = play.lives - 1 < MAX_LIFE_ICONS ? play.lives - 1 : MAX_LIFE_ICONS;
     for (int32_t i = 0; i < lives; i++)
-        draw_sprite_scaled((float)(688 - 30 * i), 0.0f, 0.62f, SPRITE_LIFE, 0, 255);
+        draw_sprite_scaled((float)(688 - 30 * i), -10.0f, 0.62f, SPRITE_LIFE, 0, 255);
     const int32_t balls = play.snowballs_left < MAX_SNOWBALL_ICONS ? play.snowballs_left : MAX_SNOWBALL_ICONS;
     for (int32_t i = 0; i < balls; i++)
-        draw_sprite_scaled((float)(560 + 18 * i), 4.0f, 0.75f, SPRITE_SNOWBALL, 0, 255);
+        draw_sprite_scaled((float)(560 + 18 * i), 6.0f, 0.75f, SPRITE_SNOWBALL, 0, 255);
 
     if (level)
-        draw_bottom_name(level);
+        draw_name_fit(level_name_ref(level->name), SCREEN_MIDDLE, BOTTOM_LINE_Y, FONT_SMALL, ALIGN_CENTRE,
+                      COLOUR_PALE_BLUE, BOTTOM_NAME_WIDTH);
 }
 
 static void draw_intro(const LevelRecord* level)
@@ -65,7 +63,8 @@ static void draw_intro(const LevelRecord* level)
     draw_message(MSG_LEVEL_NUMBER, SCREEN_MIDDLE, 262, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, {num_text(play.level + 1)});
     if (level)
         draw_name(level_name_ref(level->name), SCREEN_MIDDLE, 312, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE);
-    draw_message(MSG_READY, SCREEN_MIDDLE, 356, FONT_SMALL, ALIGN_CENTRE, COLOUR_GOLD, {});
+    // Low in the band, clear of the deepest marks of a long level name.
+    draw_message(MSG_READY, SCREEN_MIDDLE, 364, FONT_SMALL, ALIGN_CENTRE, COLOUR_GOLD, {});
 }
 
 // The panel waits until the hero has begun to fade out at the door.

@@ -31,7 +31,9 @@ void draw_sprite(float x, float y, int32_t sprite, int32_t flip, int32_t alpha)
 
 void draw_sprite_scaled(float x, float y, float scale, int32_t sprite, int32_t flip, int32_t alpha)
 {
-    copy_sprite(sprite, sprite_box(x, y, scale, sprite), 0.0, flip, alpha);
+    const SDL_FRect box = sprite_box(x, y, scale, sprite);
+    copy_sprite(sprite, box, 0.0, flip, alpha);
+    note_drawn(DRAWN_SPRITE, sprite, box);
 }
 
 void draw_sprite_rotated(float x, float y, float angle, int32_t sprite, int32_t alpha)

@@ -36,13 +36,17 @@ static void draw_play_notices()
     }
 }
 
+// The name-entry panel, and the widest its texts may be: the panel less a margin at each side.
+enum { PANEL_X = 84, PANEL_Y = 200, PANEL_W = 600, PANEL_H = 250, PANEL_TEXT_WIDTH = PANEL_W - 24 };
+
 static void draw_name_entry()
 {
-    fill_rect(84, 200, 600, 250, PANEL);
+    fill_rect(PANEL_X, PANEL_Y, PANEL_W, PANEL_H, PANEL);
     int32_t heading = play.state == STATE_ALL_DONE ? MSG_ALL_LEVELS_DONE : MSG_NEW_HIGH_SCORE;
-    draw_message(heading, SCREEN_MIDDLE, 216, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE);
-    draw_message(MSG_POINTS, SCREEN_MIDDLE, 266, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {num_text(play.score)});
-    draw_message(MSG_TYPE_NAME, SCREEN_MIDDLE, 320, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE);
+    draw_message_fit(heading, SCREEN_MIDDLE, 216, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, PANEL_TEXT_WIDTH);
+    draw_message_fit(MSG_POINTS, SCREEN_MIDDLE, 266, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, PANEL_TEXT_WIDTH,
+                     {num_text(play.score)});
+    draw_message_fit(MSG_TYPE_NAME, SCREEN_MIDDLE, 320, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, PANEL_TEXT_WIDTH);
     char line[NAME_LINE_BYTES];
     name_entry_line(line);
     draw_text(line, SCREEN_MIDDLE, 360, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE);

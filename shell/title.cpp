@@ -25,12 +25,17 @@ static void draw_help_panel()
                  {msg_ref_text(MSG_LANGUAGE_NAME)});
 }
 
+// The heading and the ten rows stand inside the band's edges and clear of
+// the invitation; the level column keeps clear of the scores, which end at
+// x 470.
+enum { ROWS_TOP = 316, ROW_HEIGHT = 21, ROW_LEVEL_WIDTH = 80 };
+
 static void draw_high_score_panel()
 {
-    draw_message(MSG_BEST_PLAYERS, SCREEN_MIDDLE, 262, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
+    draw_message(MSG_BEST_PLAYERS, SCREEN_MIDDLE, 272, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
     for (int32_t i = 0; i < HIGH_SCORE_ROWS; i++) {
         const HighScore& row = high_scores[i];
-        const int32_t y = 310 + 26 * i;
+        const int32_t y = ROWS_TOP + ROW_HEIGHT * i;
         char text[16];
         snprintf(text, sizeof text, "%2d.", (int)(i + 1));
         draw_text(text, 220, y, FONT_SMALL, ALIGN_RIGHT, COLOUR_GREY_BLUE);
@@ -38,7 +43,8 @@ static void draw_high_score_panel()
         draw_text(row.name, 240, y, FONT_SMALL, ALIGN_LEFT, COLOUR_WHITE);
         snprintf(text, sizeof text, "%d", (int)row.score);
         draw_text(text, 470, y, FONT_SMALL, ALIGN_RIGHT, COLOUR_GOLD);
-        draw_message(MSG_ROW_LEVEL, 560, y, FONT_SMALL, ALIGN_RIGHT, COLOUR_GREY_BLUE, {num_text(row.level)});
+        draw_message_fit(MSG_ROW_LEVEL, 560, y, FONT_SMALL, ALIGN_RIGHT, COLOUR_GREY_BLUE, ROW_LEVEL_WIDTH,
+                         {num_text(row.level)});
     }
 }
 
@@ -62,14 +68,14 @@ void draw_title()
     else
         draw_message_fit(MSG_TITLE, SCREEN_MIDDLE, 30, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, 640, {});
 
-    // The banner takes the space under the title and pushes the hero down.
-    const bool banner = locale_banner_flag() != 0;
-    const int32_t y0 = banner ? 176 : 150;
+    // The hero's pompom stays clear of the title's letters and the logo; the
+    // banner has the top bar to itself, above them all.
+    const int32_t y0 = 178;
     draw_sprite_scaled(360.0f, (float)y0, 2.0f, SPRITE_HERO_CHEER + (f / TICKS_PER_FRAME) % HERO_CHEER_FRAMES, 0, 255);
-    if (banner) {
-        fill_rect(254, 124, 260, 15, COLOUR_BANNER_BLUE);
-        fill_rect(254, 139, 260, 15, COLOUR_BANNER_YELLOW);
-        draw_message(MSG_BANNER, SCREEN_MIDDLE, 127, FONT_SMALL, ALIGN_CENTRE, COLOUR_WHITE, {});
+    if (locale_banner_flag() != 0) {
+        fill_rect(254, 9, 260, 15, COLOUR_BANNER_BLUE);
+        fill_rect(254, 24, 260, 15, COLOUR_BANNER_YELLOW);
+        draw_message(MSG_BANNER, SCREEN_MIDDLE, 12, FONT_SMALL, ALIGN_CENTRE, COLOUR_WHITE, {});
     }
     draw_sprite_scaled(454.0f, (float)(y0 + 10), 1.3f, SPRITE_KEY + (f / TICKS_PER_FRAME) % KEY_FRAMES, 0, 255);
 
@@ -82,8 +88,8 @@ void draw_title()
 
     // Hidden first, then shown and hidden for 30 ticks each.
     if ((f / TICKS_PER_BLINK) % 2 == 1)
-        draw_message(MSG_PRESS_ENTER, SCREEN_MIDDLE, 556, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {});
+        draw_message(MSG_PRESS_ENTER, SCREEN_MIDDLE, 552, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {});
     if (own_levels_exist())
-        draw_message(MSG_OWN_LEVELS, SCREEN_MIDDLE, 598, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
-    draw_message_fit(MSG_CREDIT, SCREEN_MIDDLE, 648, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, 728, {});
+        draw_message(MSG_OWN_LEVELS, SCREEN_MIDDLE, 602, FONT_SMALL, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
+    draw_message_fit(MSG_CREDIT, SCREEN_MIDDLE, BOTTOM_LINE_Y, FONT_SMALL, ALIGN_CENTRE, COLOUR_GREY_BLUE, 728, {});
 }

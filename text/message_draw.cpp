@@ -165,15 +165,16 @@ void draw_message_runs(int32_t id, int32_t big, uint32_t colour, const char* con
         const float w = item.width * fit;
         const float left = rtl ? pen - w : pen;
         if (item.piece >= 0) {
+            const int16_t* r = language.rects + RECT_FIELDS * item.piece;
+            SDL_FRect destination = {left - (float)PIECE_MARGIN * k, baseline - (float)r[RECT_BASELINE] * k,
+                                     (float)r[RECT_W] * k, (float)r[RECT_H] * k};
             if (atlas_texture) {
-                const int16_t* r = language.rects + RECT_FIELDS * item.piece;
                 SDL_Rect source = {r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H]};
-                SDL_FRect destination = {left - (float)PIECE_MARGIN * k, baseline - (float)r[RECT_BASELINE] * k,
-                                         (float)r[RECT_W] * k, (float)r[RECT_H] * k};
                 SDL_SetTextureColorMod(atlas_texture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
                 SDL_SetTextureAlphaMod(atlas_texture, colour >> 24);
                 SDL_RenderCopyF(textures.renderer, atlas_texture, &source, &destination);
             }
+            note_drawn(DRAWN_PIECE, item.piece, destination);
         } else if (item.message >= 0) {
             draw_message_runs(item.message, big, colour, nullptr, 0, left, y, fit);
         } else if (item.text) {
@@ -206,7 +207,14 @@ int32_t draw_message_v(int32_t id, int32_t x, int32_t y, int32_t big, int32_t al
     // A shrunk line stays centred on the height of a full one.
     float top = (float)y + (1.0f - fit) * line_metrics[big ? 1 : 0].height * 0.5f;
 
+    if (drawn_layout) {
+        note_line();
+        note_drawn(DRAWN_LINE, id, SDL_FRect{left, top, total * fit, line_metrics[big ? 1 : 0].height * fit});
+        drawn_layout->depth++;
+    }
     draw_message_runs(id, big, colour, args, arg_count, left, top, fit);
+    if (drawn_layout)
+        drawn_layout->depth--;
     return (int32_t)(total * fit);
 }
 
@@ -224,11 +232,25 @@ int32_t draw_message(int32_t id, int32_t x, int32_t y, int32_t big, int32_t alig
 
 void draw_name(const char* name, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour)
 {
+    draw_name_fit(name, x, y, big, align, colour, SCREEN_TEXT_WIDTH);
+}
+
+void draw_name_fit(const char* name, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour,
+                   int32_t max_width)
+{
     if (name[0] == '\x01') {
         int32_t message = read_message_ref(name);
         if (message >= 0)
-            draw_message(message, x, y, big, align, colour);
+            draw_message_v(message, x, y, big, align, colour, max_width, nullptr, 0);
         return;
     }
-    draw_text(name, x, y, big, align, colour);
+    // A player's own name is shrunk as a message is, about its line's middle.
+    const float width = (float)text_width(name, big);
+    if (width <= (float)max_width) {
+        draw_text(name, x, y, big, align, colour);
+        return;
+    }
+    const float fit = (float)max_width / width;
+    const float top = (float)y + (1.0f - fit) * (float)glyph_fonts[big ? 1 : 0].height * 0.5f;
+    draw_text_scaled(name, big, align, colour, (float)x, top, fit);
 }

@@ -128,6 +128,9 @@ int32_t draw_message(int32_t id, int32_t x, int32_t y, int32_t big, int32_t alig
                      std::initializer_list<const char*> args = {});
 // Draws a level or world name: a message reference as that message, anything else in the glyph font.
 void draw_name(const char* name, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour);
+// draw_name shrunk to max_width when wider, the glyph text as a message would be.
+void draw_name_fit(const char* name, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour,
+                   int32_t max_width);
 // Lays message id out into at most 16 items; their count, with the total width and the picture scale.
 int32_t layout_message(int32_t id, int32_t big, const char* const* args, int32_t arg_count, LayoutItem items[LAYOUT_ITEMS],
                        float* total_width, float* scale);

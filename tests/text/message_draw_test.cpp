@@ -2,6 +2,7 @@
 // alignment, fitting, nested messages, right-to-left lines, the texture
 // cache and the arguments and references that must never be misread.
 #include <gtest/gtest.h>
+#include <string>
 #include <SDL.h>
 
 #include "draw/draw.h"
@@ -512,3 +513,33 @@ TEST_F(MessageDrawing, Names)
 }
 
 }  // namespace
+
+// A plain name wider than its room shrinks about its line's middle, as a
+// translated line does; one that fits is drawn as draw_text draws it.
+TEST(NameFitting, PlainNamesShrinkToTheirRoom)
+{
+    struct Case { const char* name; int32_t big, align, max_width; float left, width, top, height; };
+    // Ten W: 10 x (25 - 5) + 5 = 205 small; 10 x (43 - 5) + 5 = 385 big.
+    const float small_fit = 100.0f / 205.0f, big_fit = 300.0f / 385.0f;
+    const Case cases[] = {
+        {"WWWWWWWWWW", 0, 1, 100, 334.0f, 100.0f, 640.0f + (1 - small_fit) * 14.0f, 28.0f * small_fit},
+        {"WWWWWWWWWW", 0, 2, 100, 284.0f, 100.0f, 640.0f + (1 - small_fit) * 14.0f, 28.0f * small_fit},
+        {"WWWWWWWWWW", 1, 0, 300, 384.0f, 300.0f, 640.0f + (1 - big_fit) * 23.5f, 47.0f * big_fit},
+        {"WWWWWWWWWW", 0, 1, 205, 281.5f, 205.0f, 640.0f, 28.0f},
+        {"WWWWWWWWWW", 1, 1, 736, 191.5f, 385.0f, 640.0f, 47.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.big) + " " + std::to_string(c.align) + " " + std::to_string(c.max_width));
+        DrawnLayout notes{};
+        drawn_layout = &notes;
+        draw_name_fit(c.name, 384, 640, c.big, c.align, WHITE, c.max_width);
+        drawn_layout = nullptr;
+        ASSERT_EQ(notes.count, 10);
+        const SDL_FRect& first = notes.boxes[0].box;
+        const SDL_FRect& last = notes.boxes[9].box;
+        EXPECT_NEAR(first.x, c.left, 0.01f);
+        EXPECT_NEAR(last.x + last.w - first.x, c.width, 0.01f);
+        EXPECT_NEAR(first.y, c.top, 0.01f);
+        EXPECT_NEAR(first.h, c.height, 0.01f);
+    }
+}
