@@ -44,7 +44,7 @@ int read_command_line(int argc, char** argv)
         else if (!strcmp(word, "--script"))
             options.script_file = arg;
         else if (!strcmp(word, "--ud"))
-            options.out_dir = arg;
+            options.out_dir = arg[0] ? arg : ".";  // empty: the current folder, not the root
         else if (!strcmp(word, "--titelbillede"))
             options.title_picture = arg;
         else if (!strcmp(word, "--sprog"))

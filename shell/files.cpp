@@ -80,6 +80,79 @@ int32_t next_piece(const char* text, size_t size, size_t* at, char* piece, int32
     return 1;
 }
 
+int32_t write_all(int fd, const void* data, size_t size)
+{
+    const char* bytes = (const char*)data;
+    for (size_t done = 0; done < size;) {
+        ssize_t n = write(fd, bytes + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return -1;
+        done += (size_t)n;
+    }
+    return 0;
+}
+
+// The outputs of the windowless modes are named by the user and may be
+// anything. The name is opened without following a link (a link planted
+// there would have its target overwritten) and without waiting (a FIFO would
+// hold the run forever), and the file is emptied only once it is known to be
+// a regular file, so a device or a FIFO there is never written to.
+int open_output(const char* path)
+{
+    int fd = open(path, O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0)
+        return -1;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ftruncate(fd, 0) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A cut output (a full disk) is worse than none: it would pass for a whole one.
+int32_t close_output(int fd, const char* path, int32_t ok)
+{
+    ok = close(fd) == 0 && ok;
+    if (!ok)
+        unlink(path);
+    return ok ? 0 : -1;
+}
+
+int32_t write_output(const char* path, const void* data, size_t size)
+{
+    int fd = open_output(path);
+    if (fd < 0)
+        return -1;
+    return close_output(fd, path, write_all(fd, data, size) == 0);
+}
+
+int report_unwritable(const char* path)
+{
+    fprintf(stderr, "Kan ikke skrive %s\n", path);
+    return 1;
+}
+
+// The picture is made in memory first, so that the file gets it in one
+// checked write. A 32-bit BMP is its pixels and a header of a few dozen bytes.
+int32_t write_picture(SDL_Surface* surface, const char* path)
+{
+    if (!surface)
+        return -1;
+    size_t room = (size_t)surface->pitch * (size_t)surface->h + BMP_HEADER_ROOM;
+    char* bytes = (char*)malloc(room);
+    SDL_RWops* memory = bytes ? SDL_RWFromMem(bytes, (int)room) : nullptr;
+    int ok = memory && SDL_SaveBMP_RW(surface, memory, 0) == 0;
+    Sint64 size = memory ? SDL_RWtell(memory) : -1;
+    if (memory)
+        SDL_RWclose(memory);
+    ok = ok && size > 0 && (size_t)size <= room && write_output(path, bytes, (size_t)size) == 0;
+    free(bytes);
+    return ok ? 0 : -1;
+}
+
 // The new text goes to a temporary file of a name no one else uses, made
 // here and now (never an existing file or a link planted in its place), and
 // replaces the old file only once it is wholly on disk: a crash, a full disk
@@ -105,14 +178,7 @@ int32_t write_file_safely(const char* path, const char* data, int32_t size)
     }
     if (fd < 0)
         return -1;
-    int ok = 1;
-    for (int32_t done = 0; ok && done < size;) {
-        ssize_t n = write(fd, data + done, (size_t)(size - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += ok ? (int32_t)n : 0;
-    }
+    int ok = write_all(fd, data, (size_t)size) == 0;
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;
     if (!ok || rename(temp, path) != 0) {

@@ -10,6 +10,19 @@ void copy_clean_name(char* dst, const char* src);
 
 // The whole regular file as a new NUL-terminated buffer and its size; null when it cannot be read whole.
 char* read_whole_file(const char* path, size_t* size);
+// Writes all size bytes of data to fd; 0, or -1 when they could not all be written.
+int32_t write_all(int fd, const void* data, size_t size);
+// Opens path as an emptied output, never through a link, never waiting, and only a regular file; the descriptor or -1.
+int open_output(const char* path);
+// Closes an output; one that failed (ok 0, or the close fails) is removed. 0, or -1.
+int32_t close_output(int fd, const char* path, int32_t ok);
+// Writes size bytes of data as the whole of the output at path; 0, or -1 with no file left.
+int32_t write_output(const char* path, const void* data, size_t size);
+// Says on standard error that the output at path could not be written; the exit code that follows.
+int report_unwritable(const char* path);
+enum { BMP_HEADER_ROOM = 1024 };
+// Writes a surface as a BMP picture to the output at path; 0, or -1 with no file left.
+int32_t write_picture(SDL_Surface* surface, const char* path);
 // Copies the next piece of text from *at as fgets with piece_size bytes would read it; 0 at the end.
 int32_t next_piece(const char* text, size_t size, size_t* at, char* piece, int32_t piece_size);
 // Sets the headless test's script tables from the text of a script.

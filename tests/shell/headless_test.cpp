@@ -124,7 +124,8 @@ TEST(HeadlessTest, OutputFolderTakesEveryFile)
 }
 
 // An output folder so long that the file names would be cut is not written
-// to at all: the cut name would be a file beside it.
+// to at all (the cut name would be a file beside it): the whole name is
+// reported as a file that cannot be written.
 TEST(HeadlessTest, OutputPathsThatDoNotFitAreNotUsed)
 {
     TempDir t;
@@ -132,8 +133,9 @@ TEST(HeadlessTest, OutputPathsThatDoNotFitAreNotUsed)
     std::string dir = t.path + std::string(599 - t.path.size() - 3, '/') + "cut";
     ASSERT_EQ(dir.size(), 599u);
     Outcome r = run_game(t.path, {"--baner", "walk.baner", "--test", "1", "--ud", dir});
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "tilstand 0, bane 1, point 0, liv 3\n");
+    EXPECT_EQ(r.err, "Kan ikke skrive " + dir + "/f00000.bmp\n");
     EXPECT_FALSE(file_exists(t.path + "/cut"));
 }
 
