@@ -39,7 +39,6 @@ struct MainLoop {
     SDL_Renderer* renderer;
     SDL_GameController* controller;  // the one open controller, or null
     uint32_t fullscreen;             // the window is in desktop full screen
-    uint32_t vsync;                  // presenting waits for the display
     uint32_t keyboard_bits;          // held bits from the keyboard, kept across passes
     uint32_t held;                   // keyboard and controller bits of this pass
     uint32_t prev;                   // held as the last tick saw it
@@ -63,7 +62,7 @@ void run_tick(MainLoop* loop);
 void draw_frame(MainLoop* loop);
 // One pass at performance counter now: events, controller, the ticks due, the frame presented.
 void run_pass(MainLoop* loop, uint64_t now);
-// Milliseconds to sleep after a pass that ended at counter now: the rest of the tick without vsync, else 0.
+// Milliseconds to sleep after a pass that ended at counter now: the rest of the tick, whatever vsync claims.
 uint32_t idle_ms(const MainLoop* loop, uint64_t now);
 enum { NAME_LINE_BYTES = 24 };
 // The typed name as name entry shows it, with the cursor "_" in every other 20 ticks.
