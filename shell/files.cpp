@@ -23,15 +23,16 @@
 // (a FIFO without a writer would otherwise block in open), and only a regular
 // file is read: a FIFO, a device such as /dev/zero or a folder counts as a
 // file that cannot be read. The read loop ends at the size fstat gave, so a
-// file that grows meanwhile cannot keep it going.
+// file that grows meanwhile cannot keep it going. None of the game's files
+// comes near READ_LIMIT_BYTES; a bigger one is refused before anything is
+// read or allocated, instead of taking gigabytes of memory.
 char* read_whole_file(const char* path, size_t* size)
 {
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return nullptr;
     struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        (uint64_t)info.st_size >= (uint64_t)SIZE_MAX) {
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 || info.st_size > READ_LIMIT_BYTES) {
         close(fd);
         return nullptr;
     }
@@ -58,9 +59,17 @@ char* read_whole_file(const char* path, size_t* size)
     return text;
 }
 
+// Many editors begin a UTF-8 file with a byte-order mark; it is no part of
+// the level text.
 char* read_file(const char* path)
 {
-    return read_whole_file(path, nullptr);
+    size_t size = 0;
+    char* text = read_whole_file(path, &size);
+    static const char mark[] = "\xEF\xBB\xBF";
+    const size_t mark_bytes = sizeof mark - 1;
+    if (text && size >= mark_bytes && !memcmp(text, mark, mark_bytes))
+        memmove(text, text + mark_bytes, size - mark_bytes + 1);
+    return text;
 }
 
 // A piece as fgets with a buffer of piece_size bytes would give it: up to and

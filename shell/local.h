@@ -8,7 +8,9 @@
 // Copies at most 15 bytes of a name, leaving out control characters.
 void copy_clean_name(char* dst, const char* src);
 
-// The whole regular file as a new NUL-terminated buffer and its size; null when it cannot be read whole.
+// The most bytes a file the game reads may hold: far beyond any level, script, settings or high-score file.
+enum { READ_LIMIT_BYTES = 64 << 20 };
+// The whole regular file as a new NUL-terminated buffer and its size; null when it is too big or cannot be read whole.
 char* read_whole_file(const char* path, size_t* size);
 // Writes all size bytes of data to fd; 0, or -1 when they could not all be written.
 int32_t write_all(int fd, const void* data, size_t size);

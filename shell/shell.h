@@ -31,7 +31,7 @@ extern int32_t start_level_index;
 int read_command_line(int argc, char** argv);
 // Seeds the random generator and fills the level table; -1 to go on, else the exit code after a message.
 int load_levels();
-// The whole file as a new NUL-terminated buffer the caller frees; null when it is no regular file or cannot be read whole.
+// A level file as a new NUL-terminated buffer the caller frees, without a leading byte-order mark; null when it cannot be read.
 char* read_file(const char* path);
 
 // ---- Shell state ----
