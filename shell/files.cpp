@@ -9,6 +9,7 @@
 #include "text/text.h"
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -195,6 +196,19 @@ int32_t write_file_safely(const char* path, const char* data, int32_t size)
         return -1;
     }
     return 0;
+}
+
+// The temporary names of write_file_safely for the file named base:
+// "base.PID-SERIAL-STAMP.tmp"; the writer's process id, or 0 for another name.
+long temporary_owner(const char* name, const char* base)
+{
+    size_t n = strlen(base);
+    if (strncmp(name, base, n) != 0 || name[n] != '.')
+        return 0;
+    long pid = 0;
+    int end = -1;
+    sscanf(name + n + 1, "%ld-%*[0-9]-%*8[0-9a-f].tmp%n", &pid, &end);
+    return end > 0 && name[n + 1 + end] == 0 && isdigit((unsigned char)name[n + 1]) ? pid : 0;
 }
 
 void save_settings()

@@ -25,6 +25,8 @@ int report_unwritable(const char* path);
 enum { BMP_HEADER_ROOM = 1024 };
 // Writes a surface as a BMP picture to the output at path; 0, or -1 with no file left.
 int32_t write_picture(SDL_Surface* surface, const char* path);
+// The process id in one of write_file_safely's temporary names for the file named base; 0 for any other name.
+long temporary_owner(const char* name, const char* base);
 // Copies the next piece of text from *at as fgets with piece_size bytes would read it; 0 at the end.
 int32_t next_piece(const char* text, size_t size, size_t* at, char* piece, int32_t piece_size);
 // Sets the headless test's script tables from the text of a script.
