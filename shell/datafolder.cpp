@@ -1,13 +1,19 @@
 // The data folder under HOME: its three paths, the high-score table read at
-// start-up, and the settings file's language code.
+// start-up, the settings file's language code, and the removal of temporary
+// files that a killed save left behind.
 #include "shell/shell.h"
 #include "shell/local.h"
 #include "draw/utf8.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 HighScore high_scores[HIGH_SCORE_ROWS];
 char records_path[DATA_PATH_BYTES];
@@ -80,6 +86,34 @@ void parse_high_scores(const char* text, size_t size)
     }
 }
 
+// A temporary file of a save is left behind when the game is killed while
+// saving. One whose writer is gone, or that is older than any save could take,
+// is removed; a save still running in another game keeps its file.
+enum { STALE_TEMPORARY_SECONDS = 600 };
+
+static void remove_stale_temporaries(const char* folder)
+{
+    DIR* d = opendir(folder);
+    if (!d)
+        return;
+    const char* bases[] = {strrchr(records_path, '/'), strrchr(settings_path, '/')};
+    while (dirent* e = readdir(d)) {
+        long owner = 0;
+        for (const char* base : bases)
+            if (base && !owner)
+                owner = temporary_owner(e->d_name, base + 1);
+        char path[DATA_PATH_BYTES + 256];
+        int n = snprintf(path, sizeof path, "%s/%s", folder, e->d_name);
+        struct stat info;
+        if (owner <= 0 || n < 0 || n >= (int)sizeof path || lstat(path, &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        int writer_gone = owner > INT32_MAX || (kill((pid_t)owner, 0) != 0 && errno == ESRCH);
+        if (writer_gone || time(nullptr) - info.st_mtime > STALE_TEMPORARY_SECONDS)
+            unlink(path);
+    }
+    closedir(d);
+}
+
 void init_data_folder()
 {
     set_default_scores();
@@ -103,6 +137,7 @@ void init_data_folder()
     format_path(records_path, DATA_PATH_BYTES, "%s/rekorder.txt", folder);
     format_path(own_levels_path, DATA_PATH_BYTES, "%s/mine-baner.baner", folder);
     format_path(settings_path, DATA_PATH_BYTES, "%s/indstillinger.txt", folder);
+    remove_stale_temporaries(folder);
 
     if (!records_path[0])
         return;

@@ -9,6 +9,7 @@
 #include "text/text.h"
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -23,15 +24,16 @@
 // (a FIFO without a writer would otherwise block in open), and only a regular
 // file is read: a FIFO, a device such as /dev/zero or a folder counts as a
 // file that cannot be read. The read loop ends at the size fstat gave, so a
-// file that grows meanwhile cannot keep it going.
+// file that grows meanwhile cannot keep it going. None of the game's files
+// comes near READ_LIMIT_BYTES; a bigger one is refused before anything is
+// read or allocated, instead of taking gigabytes of memory.
 char* read_whole_file(const char* path, size_t* size)
 {
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return nullptr;
     struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        (uint64_t)info.st_size >= (uint64_t)SIZE_MAX) {
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 || info.st_size > READ_LIMIT_BYTES) {
         close(fd);
         return nullptr;
     }
@@ -58,9 +60,17 @@ char* read_whole_file(const char* path, size_t* size)
     return text;
 }
 
+// Many editors begin a UTF-8 file with a byte-order mark; it is no part of
+// the level text.
 char* read_file(const char* path)
 {
-    return read_whole_file(path, nullptr);
+    size_t size = 0;
+    char* text = read_whole_file(path, &size);
+    static const char mark[] = "\xEF\xBB\xBF";
+    const size_t mark_bytes = sizeof mark - 1;
+    if (text && size >= mark_bytes && !memcmp(text, mark, mark_bytes))
+        memmove(text, text + mark_bytes, size - mark_bytes + 1);
+    return text;
 }
 
 // A piece as fgets with a buffer of piece_size bytes would give it: up to and
@@ -78,6 +88,79 @@ int32_t next_piece(const char* text, size_t size, size_t* at, char* piece, int32
     piece[end - start] = 0;
     *at = end;
     return 1;
+}
+
+int32_t write_all(int fd, const void* data, size_t size)
+{
+    const char* bytes = (const char*)data;
+    for (size_t done = 0; done < size;) {
+        ssize_t n = write(fd, bytes + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return -1;
+        done += (size_t)n;
+    }
+    return 0;
+}
+
+// The outputs of the windowless modes are named by the user and may be
+// anything. The name is opened without following a link (a link planted
+// there would have its target overwritten) and without waiting (a FIFO would
+// hold the run forever), and the file is emptied only once it is known to be
+// a regular file, so a device or a FIFO there is never written to.
+int open_output(const char* path)
+{
+    int fd = open(path, O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0)
+        return -1;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ftruncate(fd, 0) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A cut output (a full disk) is worse than none: it would pass for a whole one.
+int32_t close_output(int fd, const char* path, int32_t ok)
+{
+    ok = close(fd) == 0 && ok;
+    if (!ok)
+        unlink(path);
+    return ok ? 0 : -1;
+}
+
+int32_t write_output(const char* path, const void* data, size_t size)
+{
+    int fd = open_output(path);
+    if (fd < 0)
+        return -1;
+    return close_output(fd, path, write_all(fd, data, size) == 0);
+}
+
+int report_unwritable(const char* path)
+{
+    fprintf(stderr, "Kan ikke skrive %s\n", path);
+    return 1;
+}
+
+// The picture is made in memory first, so that the file gets it in one
+// checked write. A 32-bit BMP is its pixels and a header of a few dozen bytes.
+int32_t write_picture(SDL_Surface* surface, const char* path)
+{
+    if (!surface)
+        return -1;
+    size_t room = (size_t)surface->pitch * (size_t)surface->h + BMP_HEADER_ROOM;
+    char* bytes = (char*)malloc(room);
+    SDL_RWops* memory = bytes ? SDL_RWFromMem(bytes, (int)room) : nullptr;
+    int ok = memory && SDL_SaveBMP_RW(surface, memory, 0) == 0;
+    Sint64 size = memory ? SDL_RWtell(memory) : -1;
+    if (memory)
+        SDL_RWclose(memory);
+    ok = ok && size > 0 && (size_t)size <= room && write_output(path, bytes, (size_t)size) == 0;
+    free(bytes);
+    return ok ? 0 : -1;
 }
 
 // The new text goes to a temporary file of a name no one else uses, made
@@ -105,14 +188,7 @@ int32_t write_file_safely(const char* path, const char* data, int32_t size)
     }
     if (fd < 0)
         return -1;
-    int ok = 1;
-    for (int32_t done = 0; ok && done < size;) {
-        ssize_t n = write(fd, data + done, (size_t)(size - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += ok ? (int32_t)n : 0;
-    }
+    int ok = write_all(fd, data, (size_t)size) == 0;
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;
     if (!ok || rename(temp, path) != 0) {
@@ -120,6 +196,19 @@ int32_t write_file_safely(const char* path, const char* data, int32_t size)
         return -1;
     }
     return 0;
+}
+
+// The temporary names of write_file_safely for the file named base:
+// "base.PID-SERIAL-STAMP.tmp"; the writer's process id, or 0 for another name.
+long temporary_owner(const char* name, const char* base)
+{
+    size_t n = strlen(base);
+    if (strncmp(name, base, n) != 0 || name[n] != '.')
+        return 0;
+    long pid = 0;
+    int end = -1;
+    sscanf(name + n + 1, "%ld-%*[0-9]-%*8[0-9a-f].tmp%n", &pid, &end);
+    return end > 0 && name[n + 1 + end] == 0 && isdigit((unsigned char)name[n + 1]) ? pid : 0;
 }
 
 void save_settings()

@@ -17,6 +17,8 @@ enum {
     TEST_SAMPLES = 28800000,  // the first 36,000 frames
     OUT_PATH_BYTES = 600,
 };
+// Which output failed: a frame's picture, or one of these.
+enum { NO_FAILURE = -1, SOUND_OUTPUT = -2 };
 
 static uint32_t script_bits[SCRIPT_FRAMES];
 static uint8_t script_snap[SCRIPT_FRAMES];
@@ -57,32 +59,48 @@ static uint32_t held_bits(int32_t frame)
     return frame >= 0 && frame < SCRIPT_FRAMES ? script_bits[frame] : 0;
 }
 
-static void save_picture(SDL_Renderer* renderer, SDL_Surface* surface, const char* out_dir, int32_t frame)
+// The name of an output of the run: the picture of a frame, or the sound for
+// SOUND_OUTPUT; snprintf's count.
+static int output_name(char* path, size_t size, const char* out_dir, int32_t frame)
 {
+    if (frame == SOUND_OUTPUT)
+        return snprintf(path, size, "%s/lyd.raw", out_dir);
+    return snprintf(path, size, "%s/f%05d.bmp", out_dir, frame);
+}
+
+// A name that does not fit its buffer is not cut short and used: the cut name
+// would be some other file. It counts as an output that cannot be written.
+static int32_t save_picture(SDL_Renderer* renderer, SDL_Surface* surface, const char* out_dir, int32_t frame)
+{
+    char path[OUT_PATH_BYTES];
+    int n = output_name(path, sizeof path, out_dir, frame);
+    if (!renderer || n < 0 || n >= (int)sizeof path)
+        return -1;
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
     draw_game();
     SDL_RenderPresent(renderer);
-    char path[OUT_PATH_BYTES];
-    int n = snprintf(path, sizeof path, "%s/f%05d.bmp", out_dir, frame);
-    if (n < 0 || n >= (int)sizeof path)
-        return;
-    SDL_RWops* out = SDL_RWFromFile(path, "wb");
-    if (out)
-        SDL_SaveBMP_RW(surface, out, 1);
+    return write_picture(surface, path);
 }
 
-static void write_sound(const char* out_dir, int32_t count)
+static int32_t write_sound(const char* out_dir, int32_t count)
 {
     char path[OUT_PATH_BYTES];
-    int n = snprintf(path, sizeof path, "%s/lyd.raw", out_dir);
+    int n = output_name(path, sizeof path, out_dir, SOUND_OUTPUT);
     if (n < 0 || n >= (int)sizeof path)
-        return;
-    FILE* f = fopen(path, "wb");
-    if (!f)
-        return;
-    fwrite(test_samples, sizeof test_samples[0], count, f);
-    fclose(f);
+        return -1;
+    return write_output(path, test_samples, (size_t)count * sizeof test_samples[0]);
+}
+
+static int report_failed_output(const char* out_dir, int32_t frame)
+{
+    int n = output_name(nullptr, 0, out_dir, frame);
+    char* path = n >= 0 ? (char*)malloc((size_t)n + 1) : nullptr;
+    if (path)
+        output_name(path, (size_t)n + 1, out_dir, frame);
+    int code = report_unwritable(path ? path : out_dir);
+    free(path);
+    return code;
 }
 
 int run_headless_test(int32_t frames, const char* script, const char* out_dir, int32_t start_level)
@@ -95,8 +113,11 @@ int run_headless_test(int32_t frames, const char* script, const char* out_dir, i
         load_textures(renderer);
 
     // A level text without levels has nothing to play: the game is never
-    // started and the result line shows the untouched play state.
+    // started and the result line shows the untouched play state. Once an
+    // output could not be written no further one is tried (a full disk would
+    // only fail again), but play goes on to give its result line.
     int32_t count = 0;
+    int32_t failed = NO_FAILURE;
     if (level_count > 0) {
         new_game(start_level);
         for (int32_t f = 0; f < frames; f++) {
@@ -106,30 +127,31 @@ int run_headless_test(int32_t frames, const char* script, const char* out_dir, i
                 count += SAMPLES_PER_FRAME;
             }
             int snap = f < SCRIPT_FRAMES && script_snap[f];
-            if ((snap || f == frames - 1) && renderer)
-                save_picture(renderer, surface, out_dir, f);
+            if ((snap || f == frames - 1) && failed == NO_FAILURE && save_picture(renderer, surface, out_dir, f) != 0)
+                failed = f;
         }
     }
-    write_sound(out_dir, count);
+    if (failed == NO_FAILURE && write_sound(out_dir, count) != 0)
+        failed = SOUND_OUTPUT;
 
     printf("tilstand %d, bane %d, point %d, liv %d\n", (int)play.state, (int)play.level + 1, (int)play.score,
            (int)play.lives);
     fflush(stdout);
-    return 0;
+    return failed == NO_FAILURE ? 0 : report_failed_output(out_dir, failed);
 }
 
 int run_sound_test(const char* path)
 {
-    FILE* f = fopen(path, "wb");
-    if (!f)
-        return 0;
-    for (int song = 0; song < 3; song++) {
+    int fd = open_output(path);
+    if (fd < 0)
+        return report_unwritable(path);
+    int ok = 1;
+    for (int song = 0; ok && song < 3; song++) {
         play_music(song);
-        for (int second = 0; second < 20; second++) {
+        for (int second = 0; ok && second < 20; second++) {
             audio_render(probe_block, SAMPLE_RATE);
-            fwrite(probe_block, sizeof probe_block[0], SAMPLE_RATE, f);
+            ok = write_all(fd, probe_block, sizeof probe_block) == 0;
         }
     }
-    fclose(f);
-    return 0;
+    return close_output(fd, path, ok) == 0 ? 0 : report_unwritable(path);
 }

@@ -8,8 +8,25 @@
 // Copies at most 15 bytes of whole UTF-8 characters of a name, leaving out control characters and broken bytes.
 void copy_clean_name(char* dst, const char* src);
 
-// The whole regular file as a new NUL-terminated buffer and its size; null when it cannot be read whole.
+// The most bytes a file the game reads may hold: far beyond any level, script, settings or high-score file.
+enum { READ_LIMIT_BYTES = 64 << 20 };
+// The whole regular file as a new NUL-terminated buffer and its size; null when it is too big or cannot be read whole.
 char* read_whole_file(const char* path, size_t* size);
+// Writes all size bytes of data to fd; 0, or -1 when they could not all be written.
+int32_t write_all(int fd, const void* data, size_t size);
+// Opens path as an emptied output, never through a link, never waiting, and only a regular file; the descriptor or -1.
+int open_output(const char* path);
+// Closes an output; one that failed (ok 0, or the close fails) is removed. 0, or -1.
+int32_t close_output(int fd, const char* path, int32_t ok);
+// Writes size bytes of data as the whole of the output at path; 0, or -1 with no file left.
+int32_t write_output(const char* path, const void* data, size_t size);
+// Says on standard error that the output at path could not be written; the exit code that follows.
+int report_unwritable(const char* path);
+enum { BMP_HEADER_ROOM = 1024 };
+// Writes a surface as a BMP picture to the output at path; 0, or -1 with no file left.
+int32_t write_picture(SDL_Surface* surface, const char* path);
+// The process id in one of write_file_safely's temporary names for the file named base; 0 for any other name.
+long temporary_owner(const char* name, const char* base);
 // Copies the next piece of text from *at as fgets with piece_size bytes would read it; 0 at the end.
 int32_t next_piece(const char* text, size_t size, size_t* at, char* piece, int32_t piece_size);
 // Sets the headless test's script tables from the text of a script.
@@ -26,7 +43,6 @@ struct MainLoop {
     SDL_Renderer* renderer;
     SDL_GameController* controller;  // the one open controller, or null
     uint32_t fullscreen;             // the window is in desktop full screen
-    uint32_t vsync;                  // presenting waits for the display
     uint32_t keyboard_bits;          // held bits from the keyboard, kept across passes
     uint32_t held;                   // keyboard and controller bits of this pass
     uint32_t prev;                   // held as the last tick saw it
@@ -55,7 +71,7 @@ void run_tick(MainLoop* loop);
 void draw_frame(MainLoop* loop);
 // One pass at performance counter now: events, controller, the ticks due, the frame presented.
 void run_pass(MainLoop* loop, uint64_t now);
-// Milliseconds to sleep after a pass that ended at counter now: the rest of the tick without vsync, else 0.
+// Milliseconds to sleep after a pass that ended at counter now: the rest of the tick, whatever vsync claims.
 uint32_t idle_ms(const MainLoop* loop, uint64_t now);
 enum { NAME_LINE_BYTES = 24 };
 // The typed name as name entry shows it, with the cursor "_" in every other 20 ticks.

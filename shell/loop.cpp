@@ -26,8 +26,6 @@ void start_loop(MainLoop* loop, SDL_Window* window, SDL_Renderer* renderer, uint
     loop->controller = controller;
     loop->frequency = frequency ? frequency : 1;
     loop->previous = now;
-    SDL_RendererInfo info;
-    loop->vsync = renderer && SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
 }
 
 static void back_to_title()
@@ -125,10 +123,13 @@ void run_pass(MainLoop* loop, uint64_t now)
     SDL_RenderPresent(loop->renderer);
 }
 
+// A pass before the next tick is due could only draw the same picture
+// again. Vertical sync cannot be trusted to hold the loop back: a renderer
+// may claim it and return at once, so the loop sleeps out the rest of the
+// tick either way; with a display that does wait, the sleep ends before the
+// display's next picture and costs nothing.
 uint32_t idle_ms(const MainLoop* loop, uint64_t now)
 {
-    if (loop->vsync)
-        return 0;
     double spent = (double)(now - loop->previous) / (double)loop->frequency;
     double left = TICK_SECONDS - loop->accumulator - spent;
     return left > 0 ? (uint32_t)std::ceil(left * 1000.0) : 0;
@@ -145,8 +146,6 @@ SDL_GameController* run_main_loop(SDL_Window* window, SDL_Renderer* renderer, ui
         if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN))
             SDL_Delay(10);
         else if (uint32_t ms = idle_ms(&loop, SDL_GetPerformanceCounter()))
-            // Without vertical sync nothing would hold the loop back; the
-            // picture cannot change before the next tick, so sleep until then.
             SDL_Delay(ms);
     }
     return loop.controller;

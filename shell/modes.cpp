@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 SDL_Window* game_window;
 SDL_Renderer* game_renderer;
@@ -20,9 +21,24 @@ static int sdl_failure()
     return 1;
 }
 
+// Drivers that show no window. SDL falls back to one of them when no display
+// can be reached, and the game would then run unseen until killed; it takes
+// one only when the user named a driver.
+static const char* const windowless_drivers[] = {"offscreen", "dummy", "evdev"};
+
+static int shows_no_window(const char* driver)
+{
+    for (const char* name : windowless_drivers)
+        if (driver && !strcmp(driver, name))
+            return 1;
+    return 0;
+}
+
+// A scale below 1 would make a window of no size or less: it means the
+// automatic one, like 0.
 static int window_scale()
 {
-    if (options.scale != 0)
+    if (options.scale >= 1)
         return options.scale;
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.h >= 1444)
@@ -43,6 +59,13 @@ static int run_game()
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_GAMECONTROLLER) != 0) {
         fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return 1;
+    }
+    const char* named = getenv("SDL_VIDEODRIVER");
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!(named && named[0]) && shows_no_window(driver)) {
+        SDL_SetError("no display to show the window on (the %s video driver shows none); "
+                     "name a driver in SDL_VIDEODRIVER to run anyway", driver);
+        return sdl_failure();
     }
     int64_t scale = window_scale();
     uint32_t flags = SDL_WINDOW_RESIZABLE;
@@ -81,18 +104,31 @@ static int run_game()
     return 0;
 }
 
+int32_t chosen_mode()
+{
+    if (options.test_frames != 0)
+        return MODE_HEADLESS_TEST;
+    if (getenv("OLPI_LYDPROEVE"))
+        return MODE_SOUND_TEST;
+    if (options.title_picture)
+        return MODE_TITLE_PICTURES;
+    return MODE_GAME;
+}
+
 int start_modes()
 {
     init_data_folder();
     const char* code = options.language ? options.language : load_settings_language();
     choose_language(code);
 
-    if (options.test_frames != 0)
+    switch (chosen_mode()) {
+    case MODE_HEADLESS_TEST:
         return run_headless_test(options.test_frames, options.script_file, options.out_dir, start_level_index);
-    const char* sound_path = getenv("OLPI_LYDPROEVE");
-    if (sound_path)
-        return run_sound_test(sound_path);
-    if (options.title_picture)
+    case MODE_SOUND_TEST:
+        return run_sound_test(getenv("OLPI_LYDPROEVE"));
+    case MODE_TITLE_PICTURES:
         return run_title_pictures(options.title_picture);
-    return run_game();
+    default:
+        return run_game();
+    }
 }

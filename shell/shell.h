@@ -31,7 +31,7 @@ extern int32_t start_level_index;
 int read_command_line(int argc, char** argv);
 // Seeds the random generator and fills the level table; -1 to go on, else the exit code after a message.
 int load_levels();
-// The whole file as a new NUL-terminated buffer the caller frees; null when it is no regular file or cannot be read whole.
+// A level file as a new NUL-terminated buffer the caller frees, without a leading byte-order mark; null when it cannot be read.
 char* read_file(const char* path);
 
 // ---- Shell state ----
@@ -87,6 +87,10 @@ int32_t write_file_safely(const char* path, const char* data, int32_t size);
 extern SDL_Window* game_window;
 extern SDL_Renderer* game_renderer;
 
+// The four modes, in the order in which the first one asked for wins.
+enum { MODE_HEADLESS_TEST, MODE_SOUND_TEST, MODE_TITLE_PICTURES, MODE_GAME };
+// The mode the options and the environment ask for.
+int32_t chosen_mode();
 // Runs start-up after the level table is filled: data folder, language and one mode; the exit code.
 int start_modes();
 // Plays frames ticks from the script, writing pictures, the sound and the result line; the exit code.

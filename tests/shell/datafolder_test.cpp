@@ -12,6 +12,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -245,6 +246,50 @@ TEST(SafeWrite, ReplacesTheFileOnlyWhenTheNewOneIsWhole)
 
     EXPECT_EQ(write_file_safely("", "x", 1), -1);
     EXPECT_EQ(write_file_safely((t.path + "/missing/file").c_str(), "x", 1), -1);
+}
+
+// Temporary files of the game's own naming that a killed save left behind go
+// at the next start: those whose writer is gone, and those too old to be a
+// save still running. Every other file stays.
+TEST(SafeWrite, StaleTemporaryFilesAreRemovedAtStart)
+{
+    Home h;
+    const std::string alive = std::to_string(getpid());
+    struct Case {
+        std::string name;
+        bool old;      // last changed an hour ago
+        bool removed;
+    } cases[] = {
+        {"rekorder.txt.999999999-0-0123abcd.tmp", false, true},
+        {"indstillinger.txt.999999999-7-deadbeef.tmp", false, true},
+        {"rekorder.txt." + alive + "-0-0123abcd.tmp", false, false},
+        {"rekorder.txt." + alive + "-1-0123abcd.tmp", true, true},
+        {"rekorder.txt", true, false},
+        {"rekorder.txt.tmp", true, false},
+        {"rekorder.txt.999999999-0-0123abcd.tmp.gem", true, false},
+        {"rekorder.txt.999999999-0-0123ABCD.tmp", true, false},
+        {"rekorder.txt.-5-0-0123abcd.tmp", true, false},
+        {"mine-baner.baner.999999999-0-0123abcd.tmp", true, false},
+        {"andet.txt.999999999-0-0123abcd.tmp", true, false},
+    };
+    for (const Case& c : cases) {
+        const std::string path = h.data + "/" + c.name;
+        write_text(path, "x\n");
+        if (c.old) {
+            timeval hour_ago[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+            ASSERT_EQ(utimes(path.c_str(), hour_ago), 0);
+        }
+    }
+    // Only regular files are removed: not a folder, nor a link, of that name.
+    mkdir((h.data + "/rekorder.txt.999999998-0-0123abcd.tmp").c_str(), 0755);
+    ASSERT_EQ(symlink("rekorder.txt", (h.data + "/rekorder.txt.999999997-0-0123abcd.tmp").c_str()), 0);
+
+    init_data_folder();
+    for (const Case& c : cases)
+        EXPECT_EQ(file_exists(h.data + "/" + c.name), !c.removed) << c.name;
+    EXPECT_TRUE(file_exists(h.data + "/rekorder.txt.999999998-0-0123abcd.tmp"));
+    struct stat st;
+    EXPECT_EQ(lstat((h.data + "/rekorder.txt.999999997-0-0123abcd.tmp").c_str(), &st), 0);
 }
 
 // A link planted where a fixed temporary name would be is never followed.

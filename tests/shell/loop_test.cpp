@@ -710,20 +710,44 @@ TEST_F(Loop, TicksPerPassFollowTheClock)
     EXPECT_EQ(frame_counter, 1);
 }
 
-// Without vertical sync the loop sleeps out the rest of the tick instead of
-// spinning; with it, presenting holds the loop back.
+// The loop sleeps out the rest of the tick instead of spinning, also on a
+// renderer that claims vertical sync: one that claims it and does not wait
+// would otherwise run passes as fast as it can draw.
 TEST_F(Loop, IdleTimeWithoutVerticalSync)
 {
     start_loop(&loop, window, renderer, 0, nullptr, 6000, 0);
-    loop.vsync = 0;
     now = 0;
     run_pass(&loop, 50);  // half a tick gathered, no tick run
     EXPECT_EQ(frame_counter, 0);
     EXPECT_EQ(idle_ms(&loop, 50), 9u);   // 8.33 ms left
     EXPECT_EQ(idle_ms(&loop, 80), 4u);   // 3.33 ms after 5 ms of drawing
     EXPECT_EQ(idle_ms(&loop, 200), 0u);  // the tick is already due
-    loop.vsync = 1;
-    EXPECT_EQ(idle_ms(&loop, 50), 0u);
+}
+
+// The window renderer of SDL's dummy driver claims vertical sync and
+// presents at once. Slept out as the loop does, its passes never outrun the
+// ticks.
+TEST_F(Loop, PassesNeverOutrunTheTicks)
+{
+    SDL_Renderer* claimed = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+    ASSERT_NE(claimed, nullptr) << SDL_GetError();
+    SDL_RendererInfo info;
+    ASSERT_EQ(SDL_GetRendererInfo(claimed, &info), 0);
+    ASSERT_TRUE(info.flags & SDL_RENDERER_PRESENTVSYNC);
+    const uint64_t frequency = 60000;  // 1000 counts a tick
+    start_loop(&loop, window, claimed, 0, nullptr, frequency, 0);
+    uint64_t clock = 0;
+    int passes = 0;
+    while (clock < 30 * 1000) {  // half a second
+        run_pass(&loop, clock);
+        passes++;
+        clock += 10;  // drawing and presenting take 1/100 of a tick
+        clock += idle_ms(&loop, clock) * frequency / 1000;
+    }
+    EXPECT_LE(passes, 31);
+    EXPECT_GE(passes, 15);
+    loop.renderer = renderer;
+    SDL_DestroyRenderer(claimed);
 }
 
 // The name-entry cursor shows in ticks 20-39, 60-79 and so on.

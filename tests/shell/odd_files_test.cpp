@@ -1,6 +1,7 @@
 // Files that are not regular files: a FIFO without a writer or an endless
 // device in place of any file the game reads never hangs it; each counts as a
-// file that cannot be read.
+// file that cannot be read, and so does a file far too big to be one of the
+// game's own.
 #include <gtest/gtest.h>
 #include <csignal>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <vector>
 #include "levels/levels.h"
 #include "run.h"
+#include "shell/local.h"
 #include "shell/shell.h"
 
 namespace {
@@ -109,6 +111,59 @@ TEST(OddFiles, ReaderAndOwnLevelsRefuseAFifo)
         },
         t.path);
     EXPECT_EQ(code, 0);
+}
+
+// A file of size bytes that begins with text: the rest is a hole, as big as
+// it says with nothing on the disk.
+void make_sparse(const std::string& path, const std::string& text, long size)
+{
+    write_text(path, text);
+    ASSERT_EQ(truncate(path.c_str(), size), 0) << path;
+}
+
+// Each file begins with text the game would take, were the file read.
+TEST(OddFiles, HugeFilesCountAsUnreadable)
+{
+    const long huge = (long)READ_LIMIT_BYTES + 1;
+    struct Case {
+        const char* what;
+        const char* file;
+        std::string text;
+        std::vector<std::string> args;
+        int code;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"level file", "huge.baner", walk_level, {"--baner", "huge.baner", "--test", "1"}, 1, "",
+         "Kan ikke læse huge.baner\n"},
+        {"script", "huge.txt", "0 0 s\n", {"--test", "3", "--script", "huge.txt"}, 0, first_tick, ""},
+    };
+    for (const Case& c : cases) {
+        TempDir t;
+        make_sparse(t.path + "/" + c.file, c.text, huge);
+        Outcome r = run_bounded(t.path, c.args);
+        EXPECT_EQ(r.code, c.code) << c.what;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        EXPECT_EQ(r.err, c.err) << c.what;
+        EXPECT_FALSE(file_exists(t.path + "/f00000.bmp")) << c.what;
+    }
+
+    // In the data folder: the default high scores stay, no language is read
+    // and no own levels are found; a file of exactly the limit is still read.
+    TempDir t;
+    setenv("HOME", t.path.c_str(), 1);
+    init_data_folder();
+    make_sparse(records_path, "1 1 Stor\n", huge);
+    make_sparse(settings_path, "sprog de\n", huge);
+    make_sparse(own_levels_path, walk_level, huge);
+    init_data_folder();
+    EXPECT_STREQ(high_scores[0].name, "OLPI");
+    EXPECT_EQ(load_settings_language(), nullptr);
+    EXPECT_EQ(load_own_levels(), 0);
+    make_sparse(own_levels_path, walk_level, READ_LIMIT_BYTES);
+    EXPECT_EQ(load_own_levels(), 1);
+    char message[256];
+    parse_levels((const char*)builtin_level_text, message, sizeof message);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The whole-file reader behind --baner and the own levels: whole regular
-// files only, and a folder named as the level file is a file that cannot be read.
+// files only, a folder named as the level file is a file that cannot be read,
+// and a byte-order mark at the start is no part of the text.
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <cstring>
@@ -43,6 +44,44 @@ TEST(ReadFile, FolderAsLevelFileCannotBeRead)
         EXPECT_EQ(r.err, "Kan ikke læse mappe.baner\n") << mode;
         EXPECT_EQ(r.out, "") << mode;
     }
+}
+
+const char* const mark = "\xEF\xBB\xBF";
+
+TEST(ReadFile, LeadingByteOrderMarkIsSkipped)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        int code;
+        const char* out;
+    } cases[] = {
+        {"mark before the levels", mark + std::string(walk_level), 0, "tilstand 0, bane 1, point 0, liv 3\n"},
+        {"no mark", walk_level, 0, "tilstand 0, bane 1, point 0, liv 3\n"},
+        {"only the mark", mark, 0, "tilstand 0, bane 1, point 0, liv 0\n"},
+        {"two marks", mark + std::string(mark) + walk_level, 1, ""},
+        {"mark on the second line", "# levels\n" + (mark + std::string(walk_level)), 1, ""},
+        {"half a mark", "\xEF\xBB" + std::string(walk_level), 1, ""},
+    };
+    for (const Case& c : cases) {
+        TempDir t;
+        write_text(t.path + "/bom.baner", c.text);
+        Outcome r = run_game(t.path, {"--baner", "bom.baner", "--test", "1"});
+        EXPECT_EQ(r.code, c.code) << c.what << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        EXPECT_EQ(r.err.empty(), c.code == 0) << c.what << ": " << r.err;
+    }
+
+    // The own-levels file is read the same way.
+    TempDir t;
+    setenv("HOME", t.path.c_str(), 1);
+    init_data_folder();
+    write_text(own_levels_path, mark + std::string(walk_level));
+    EXPECT_EQ(load_own_levels(), 1);
+    char* text = read_file(own_levels_path);
+    ASSERT_NE(text, nullptr);
+    EXPECT_STREQ(text, walk_level);
+    free(text);
 }
 
 TEST(ReadFile, BuiltinLevelsServeWithoutAFile)

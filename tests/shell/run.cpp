@@ -41,16 +41,18 @@ static Outcome run_command(const std::string& prefix, const std::string& dir, co
                            const std::vector<std::string>& env)
 {
     std::string unset = " -u OLPI_LYDPROEVE";
-    std::string set = " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
-    bool home = true;
+    std::string set;
+    bool home = true, video = true;
     for (const std::string& e : env) {
         if (e.rfind("-u ", 0) == 0) {
             unset += " -u " + quoted(e.substr(3));
             home = home && e.substr(3) != "HOME";
+            video = video && e.substr(3) != "SDL_VIDEODRIVER";
         } else {
             set += " " + quoted(e);
         }
     }
+    set = (video ? " SDL_VIDEODRIVER=dummy" : "") + std::string(" SDL_AUDIODRIVER=dummy") + set;
     std::string command = "cd " + quoted(dir) + " && env" + unset + (home ? " HOME=" + quoted(dir) : "") + set;
     command += " " + prefix + quoted(FROSTOVA_BIN);
     for (const std::string& a : args)

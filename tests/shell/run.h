@@ -17,7 +17,8 @@ struct TempDir {
 };
 
 // Runs the program with args in folder dir; env holds extra "NAME=value"
-// words or "-u NAME" to unset one (HOME is dir unless env says otherwise).
+// words or "-u NAME" to unset one (HOME is dir and SDL_VIDEODRIVER is dummy
+// unless env says otherwise).
 Outcome run_game(const std::string& dir, const std::vector<std::string>& args, const std::vector<std::string>& env = {});
 
 // run_game for the interactive game, which runs until the player quits: after

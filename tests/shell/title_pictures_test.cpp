@@ -1,6 +1,6 @@
 // The title-picture mode through the real program: two BMP pictures of the
 // whole screen, the same on every run, one set per language; the headless
-// test wins over it, and a picture that cannot be written is left out.
+// test wins over it, and a picture that cannot be written is reported.
 #include <gtest/gtest.h>
 #include <cstdint>
 #include <string>
@@ -87,19 +87,22 @@ TEST(TitlePictures, HeadlessTestWinsOverThem)
     EXPECT_TRUE(file_exists(t.path + "/f00000.bmp"));
 }
 
-TEST(TitlePictures, UnwritablePictureIsLeftOut)
+TEST(TitlePictures, UnwritablePictureIsReported)
 {
     TempDir t;
-    Outcome r = run_game(t.path, {"--titelbillede", t.path + "/no-such-folder/t.bmp"});
-    EXPECT_EQ(r.code, 0);
+    const std::string path = t.path + "/no-such-folder/t.bmp";
+    Outcome r = run_game(t.path, {"--titelbillede", path});
+    EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Kan ikke skrive " + path + "\n");
     EXPECT_FALSE(file_exists(t.path + "/no-such-folder"));
 }
 
 // The second picture's name is FILE + ".2.bmp" in a buffer of 600 bytes. A
 // name that does not fit is not cut short (the shortened name could be the
-// first picture's own): the second picture is left out instead.
-TEST(TitlePictures, SecondNameThatDoesNotFitIsLeftOut)
+// first picture's own): the second picture is reported as one that cannot
+// be written.
+TEST(TitlePictures, SecondNameThatDoesNotFitIsReported)
 {
     TempDir t;
     std::string folder = t.path;
@@ -113,7 +116,9 @@ TEST(TitlePictures, SecondNameThatDoesNotFitIsLeftOut)
     ASSERT_EQ(fits.size(), 593u);
     ASSERT_EQ(too_long.size(), 594u);
     EXPECT_EQ(run_game(t.path, {"--titelbillede", fits}).code, 0);
-    EXPECT_EQ(run_game(t.path, {"--titelbillede", too_long}).code, 0);
+    Outcome r = run_game(t.path, {"--titelbillede", too_long});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Kan ikke skrive " + too_long + ".2.bmp\n");
     EXPECT_TRUE(file_exists(fits + ".2.bmp"));
     EXPECT_FALSE(file_exists(too_long + ".2.bmp"));
     // The first picture is the help panel, whole and not overwritten.
