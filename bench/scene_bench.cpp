@@ -1,6 +1,7 @@
 // One frame of the play scene on the software renderer, in the busiest
 // state play can reach: every cell of the grid in use, 24 enemies frozen
-// under their markers, and every snowball, particle and pop-up slot taken.
+// under their markers, and every snowball, particle and pop-up slot taken
+// (goal: at most 3 ms on the surface format of the headless test, ARGB8888).
 #include <benchmark/benchmark.h>
 #include <SDL.h>
 #include <cstdio>

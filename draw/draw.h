@@ -25,6 +25,13 @@ struct BuiltinPicture {
 // 7..30 theme backgrounds, 31 and 32 glyph sheets, 33..64 language texts.
 extern const BuiltinPicture builtin_pictures[65];
 
+// A texture's pieces each shrunk once to half size, at half their position,
+// as a copy to that size shrinks them: made on the software renderer only.
+struct HalfCopy {
+    SDL_Texture* source;  // the texture it was made from
+    SDL_Texture* half;    // null when none was made
+};
+
 // The renderer and every texture made at start-up; null until made.
 struct TextureSet {
     SDL_Renderer* renderer;
@@ -38,6 +45,9 @@ struct TextureSet {
     SDL_Texture* font_small;
     SDL_Texture* font_big;
     SDL_Texture* background;
+    HalfCopy sprites_half;     // of sprites, by the sprite rectangles
+    HalfCopy font_small_half;  // of font_small, by the glyph cells
+    HalfCopy font_big_half;    // of font_big, by the glyph cells
 };
 extern TextureSet textures;
 
@@ -50,6 +60,10 @@ SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
 SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length);
 // Keeps the renderer, asks for linear filtering and makes the textures of pictures 0..6, 31 and 32.
 void load_textures(SDL_Renderer* renderer);
+// On the software renderer, the half copy of texture by count rectangles that do not overlap; elsewhere one without a half.
+HalfCopy make_half_copy(SDL_Texture* texture, const SDL_Rect* rects, int32_t count);
+// What to copy source of texture to destination from: copy's half, with source moved into it, where that gives the same pixels, else texture.
+SDL_Texture* copy_source(const HalfCopy& copy, SDL_Texture* texture, SDL_Rect* source, const SDL_FRect& destination);
 // Where draw_sprite_scaled puts a sprite: its half-size box at (x, y), scaled about the box's centre.
 SDL_FRect sprite_box(float x, float y, float scale, int32_t sprite);
 // Draws a sprite at half size with its top-left corner at (x, y); any non-zero flip mirrors it.
@@ -114,6 +128,8 @@ extern const int32_t glyph_codes[GLYPH_COUNT];
 // The small (0) and the big (1) font.
 extern const GlyphFont glyph_fonts[2];
 
+// The cell of a glyph in its font's sheet: twice its advance by twice the font's height.
+SDL_Rect glyph_cell(const GlyphFont& font, int32_t glyph);
 // The glyph that draws a code point; the "?" glyph when the fonts lack it.
 int32_t find_glyph(int32_t code);
 // Width of a text in screen pixels at scale 1 (an empty text is 5 wide).

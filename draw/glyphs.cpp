@@ -47,6 +47,11 @@ static const GlyphFont& font_of(int32_t font)
     return glyph_fonts[font != 0];
 }
 
+SDL_Rect glyph_cell(const GlyphFont& font, int32_t glyph)
+{
+    return SDL_Rect{font.glyph_sheet_x[glyph], font.glyph_sheet_y[glyph], 2 * font.glyph_advance[glyph], 2 * font.height};
+}
+
 int32_t text_width(const char* text, int32_t font)
 {
     const GlyphFont& f = font_of(font);
@@ -61,6 +66,7 @@ int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t
 {
     const GlyphFont& f = font_of(font);
     SDL_Texture* sheet = font ? textures.font_big : textures.font_small;
+    const HalfCopy& half = font ? textures.font_big_half : textures.font_small_half;
     float width = (float)text_width(text, font) * scale;
     if (align == ALIGN_RIGHT)
         x -= width;
@@ -68,6 +74,11 @@ int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t
         x -= 0.5f * width;
     SDL_SetTextureColorMod(sheet, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     SDL_SetTextureAlphaMod(sheet, (colour >> 24) & 0xFF);
+    // A glyph may come from the half copy, which takes the same tint.
+    if (half.half && half.source == sheet) {
+        SDL_SetTextureColorMod(half.half, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+        SDL_SetTextureAlphaMod(half.half, (colour >> 24) & 0xFF);
+    }
     float height = (float)f.height * scale;
     if (drawn_layout && drawn_layout->depth == 0)
         note_line();
@@ -75,9 +86,9 @@ int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t
     while (*p) {
         int32_t g = find_glyph(next_code(&p));
         int32_t a = f.glyph_advance[g];
-        SDL_Rect src = {f.glyph_sheet_x[g], f.glyph_sheet_y[g], 2 * a, 2 * f.height};
+        SDL_Rect src = glyph_cell(f, g);
         SDL_FRect dst = {x, y, (float)a * scale, height};
-        SDL_RenderCopyF(textures.renderer, sheet, &src, &dst);
+        SDL_RenderCopyF(textures.renderer, copy_source(half, sheet, &src, dst), &src, &dst);
         note_drawn(DRAWN_GLYPH, (font != 0) * GLYPH_COUNT + g, dst);
         x += (float)(a - GLYPH_OVERLAP) * scale;
     }

@@ -38,6 +38,15 @@ SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length
     return texture_from_image(bytes, length);
 }
 
+// The half copy of a glyph sheet, by the cells of its glyphs.
+static HalfCopy glyph_half_copy(SDL_Texture* sheet, const GlyphFont& font)
+{
+    static SDL_Rect cells[GLYPH_COUNT];
+    for (int32_t g = 0; g < GLYPH_COUNT; g++)
+        cells[g] = glyph_cell(font, g);
+    return make_half_copy(sheet, cells, GLYPH_COUNT);
+}
+
 static SDL_Texture* picture_texture(int picture)
 {
     return texture_from_image(builtin_pictures[picture].bytes, builtin_pictures[picture].length);
@@ -58,4 +67,11 @@ void load_textures(SDL_Renderer* renderer)
     textures.logo = picture_texture(6);
     textures.font_small = picture_texture(31);
     textures.font_big = picture_texture(32);
+
+    static SDL_Rect sprite_cells[SPRITE_COUNT];
+    for (int32_t n = 0; n < SPRITE_COUNT; n++)
+        sprite_cells[n] = SDL_Rect{sprite_rects[n].x, sprite_rects[n].y, sprite_rects[n].w, sprite_rects[n].h};
+    textures.sprites_half = make_half_copy(textures.sprites, sprite_cells, SPRITE_COUNT);
+    textures.font_small_half = glyph_half_copy(textures.font_small, glyph_fonts[FONT_SMALL]);
+    textures.font_big_half = glyph_half_copy(textures.font_big, glyph_fonts[FONT_BIG]);
 }

@@ -17,11 +17,12 @@ static void copy_sprite(int32_t sprite, const SDL_FRect& box, double angle, int3
     if (sprite < 0 || sprite >= SPRITE_COUNT)
         return;
     const SpriteRect& r = sprite_rects[sprite];
-    const SDL_Rect source = {r.x, r.y, r.w, r.h};
-    SDL_SetTextureAlphaMod(textures.sprites, Uint8(alpha & 0xff));
-    SDL_RenderCopyExF(textures.renderer, textures.sprites, &source, &box, angle, nullptr,
+    SDL_Rect source = {r.x, r.y, r.w, r.h};
+    SDL_Texture* sheet = copy_source(textures.sprites_half, textures.sprites, &source, box);
+    SDL_SetTextureAlphaMod(sheet, Uint8(alpha & 0xff));
+    SDL_RenderCopyExF(textures.renderer, sheet, &source, &box, angle, nullptr,
                       flip != 0 ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE);
-    SDL_SetTextureAlphaMod(textures.sprites, 255);
+    SDL_SetTextureAlphaMod(sheet, 255);
 }
 
 void draw_sprite(float x, float y, int32_t sprite, int32_t flip, int32_t alpha)

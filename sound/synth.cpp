@@ -1,4 +1,5 @@
 // Sound: the synthesiser state, the tone generator and the mix.
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include "sound/local.h"
@@ -123,20 +124,182 @@ float voice_sample(Oscillator* osc)
     return tone_step<false>(*osc, SteadyTone{});
 }
 
+// How many samples from the tone's position on lie clear of both fades, at
+// most count: there tone_step's amplitude is the bare slide.
+static int clear_of_fades(const Oscillator& o, int count)
+{
+    if (o.pos < 96 || o.pos > o.length - 240)
+        return 0;
+    int clear = o.length - 239 - o.pos;
+    return clear < count ? clear : count;
+}
+
+// A clear stretch of a tone is rendered this many samples at a time.
+enum { CHUNK = 256 };
+
+// The stretch's loops are built a second time for AVX2, chosen at start-up
+// where the processor has it: the same single operations on twice as many
+// samples at once, so the same samples (no fused multiply-add either way).
+#define WIDE_WHERE_ABLE __attribute__((target_clones("avx2", "default")))
+
+// The bits of 1.0 and the fraction bits of a double in 1..2. A phase and
+// steps in 0..1 that are whole multiples of 2^-52 (every step of a tone
+// between a ten-thousandth of a hertz and the sample rate, and every phase
+// they lead to from 0) add up without rounding, and the phase then is a
+// 52-bit fixed-point fraction.
+static const uint64_t ONE_BITS = 0x3FF0000000000000u;
+static const uint64_t FRACTION_BITS = 0x000FFFFFFFFFFFFFu;
+
+// Zero when x is in 0..1 and 1 + x holds it exactly: then the fraction bits
+// of 1 + x are x in 52-bit fixed point.
+static uint64_t off_grid(double x)
+{
+    const double one_plus = 1.0 + x;
+    return ((std::bit_cast<uint64_t>(one_plus) & ~FRACTION_BITS) ^ ONE_BITS) |
+           (std::bit_cast<uint64_t>(one_plus - 1.0) ^ std::bit_cast<uint64_t>(x));
+}
+
+// Takes the phase through n steps, as tone_step does one by one, and gives
+// the phase after each as a float in p; returns the last phase. While every
+// sum is exact, the phase runs as a fraction of 52 bits whose carry out is
+// the wrap round 1: one integer add a sample instead of a double add that
+// each next sample waits for. The running sum of at most CHUNK steps below 1
+// stays under 2^60, so the carries are dropped only at the end.
+WIDE_WHERE_ABLE static double advance_phase(double phase, const double* step, float* p, int n)
+{
+    uint64_t fraction[CHUNK];
+    uint64_t off = off_grid(phase);
+    for (int j = 0; j < n; j++) {
+        off |= off_grid(step[j]);
+        fraction[j] = std::bit_cast<uint64_t>(1.0 + step[j]) & FRACTION_BITS;
+    }
+    if (off == 0) {
+        uint64_t sum = std::bit_cast<uint64_t>(1.0 + phase) & FRACTION_BITS;
+        for (int j = 0; j < n; j++) {
+            sum += fraction[j];
+            fraction[j] = sum;
+        }
+        for (int j = 0; j < n; j++)
+            p[j] = (float)(std::bit_cast<double>((fraction[j] & FRACTION_BITS) | ONE_BITS) - 1.0);
+        return std::bit_cast<double>((sum & FRACTION_BITS) | ONE_BITS) - 1.0;
+    }
+    for (int j = 0; j < n; j++) {
+        phase = phase + step[j];
+        if (phase >= 1.0 && phase < 2.0)
+            phase = phase - 1.0;
+        else if (!(phase >= 0.0 && phase < 1.0))
+            phase = phase - floor(phase);
+        p[j] = (float)phase;
+    }
+    return phase;
+}
+
+// Adds the next count samples of a tone that lie clear of both fades to mix,
+// as tone_step would: first every sample's amplitude and step, which depend
+// on its position alone and so run side by side, then the phase or the
+// noise, which runs on from sample to sample, then the wave. steady is null
+// unless the tone is steady, when it holds the frequency terms.
+WIDE_WHERE_ABLE static void render_clear(Oscillator& o, const SteadyTone* steady, float* mix, int count)
+{
+    float t[CHUNK];
+    float amp[CHUNK];
+    float f[CHUNK];
+    double step[CHUNK];
+    int32_t hold[CHUNK];
+    float p[CHUNK];
+    const bool noise = o.wave == 2;
+    for (int done = 0; done < count; done += CHUNK) {
+        const int n = count - done < CHUNK ? count - done : CHUNK;
+        const int32_t pos = o.pos;
+        const float length = (float)o.length;
+        // Without a slide the slide's term is +0 (the position is not
+        // negative), and the frequency before the vibrato is the same throughout.
+        const double slide = o.f_end - o.f_start;
+        const float unslid = (float)(o.f_start + 0.0);
+        for (int j = 0; j < n; j++) {
+            t[j] = (float)(pos + j) / length;
+            amp[j] = o.amp_start + (o.amp_end - o.amp_start) * t[j];
+        }
+        if (steady || slide == 0.0) {
+            const float flat = steady ? steady->f : unslid;
+            for (int j = 0; j < n; j++)
+                f[j] = flat;
+        } else
+            for (int j = 0; j < n; j++)
+                f[j] = (float)(o.f_start + (double)t[j] * slide);
+        if (!steady && o.vibrato != 0.0f) {
+            if (o.vibrato == NOTE_VIBRATO && pos + n <= VIBRATO_TABLE && vibrato_table_ready)
+                for (int j = 0; j < n; j++)
+                    f[j] = f[j] * vibrato_table[pos + j];
+            else
+                for (int j = 0; j < n; j++)
+                    f[j] = f[j] * (o.vibrato == NOTE_VIBRATO && pos + j < VIBRATO_TABLE && vibrato_table_ready
+                                       ? vibrato_table[pos + j]
+                                       : vibrato_factor(pos + j, o.vibrato));
+        }
+        o.pos = pos + n;
+
+        if (noise) {
+            if (steady)
+                for (int j = 0; j < n; j++)
+                    hold[j] = steady->hold;
+            else
+                for (int j = 0; j < n; j++)
+                    hold[j] = (int32_t)((float)SAMPLE_RATE / (f[j] + 1.0f));
+            for (int j = 0; j < n; j++) {
+                o.noise_hold++;
+                if (o.noise_hold >= hold[j]) {
+                    o.noise_hold = 0;
+                    o.noise_seed = o.noise_seed * 1103515245u + 12345u;
+                    o.noise_value = (float)((o.noise_seed >> 16) & 0x7FFF) * (1.0f / 16384.0f) - 1.0f;
+                }
+                p[j] = o.noise_value;
+            }
+            float* out = mix + done;
+            for (int j = 0; j < n; j++)
+                out[j] = out[j] + amp[j] * p[j];
+            continue;
+        }
+        if (steady)
+            for (int j = 0; j < n; j++)
+                step[j] = steady->step;
+        else
+            for (int j = 0; j < n; j++)
+                step[j] = (double)(f[j] / (float)SAMPLE_RATE);
+        o.phase = advance_phase(o.phase, step, p, n);
+        float* out = mix + done;
+        if (o.wave == 0) {
+            const float duty = o.duty;
+            for (int j = 0; j < n; j++)
+                out[j] = out[j] + amp[j] * (p[j] < duty ? 1.0f : -1.0f);
+        } else if (o.wave == 1) {
+            for (int j = 0; j < n; j++)
+                out[j] = out[j] + amp[j] * (p[j] < 0.5f ? 4.0f * p[j] - 1.0f : 3.0f - 4.0f * p[j]);
+        } else {
+            for (int j = 0; j < n; j++)
+                out[j] = out[j] + amp[j] * (2.0f * p[j] - 1.0f);
+        }
+    }
+}
+
 // Adds the next count samples of a tone to mix, as count calls of voice_sample would.
 static void render_tone(Oscillator* osc, float* mix, int count)
 {
     if (!osc->active)
         return;
     Oscillator o = *osc;
-    if (is_steady(o) && o.pos < o.length) {
-        SteadyTone steady = steady_tone(o);
-        for (int k = 0; k < count && o.active; k++)
-            mix[k] = mix[k] + tone_step<true>(o, steady);
-    } else {
-        SteadyTone none{};
-        for (int k = 0; k < count && o.active; k++)
-            mix[k] = mix[k] + tone_step<false>(o, none);
+    const bool steady = is_steady(o) && o.pos < o.length;
+    const SteadyTone tone = steady ? steady_tone(o) : SteadyTone{};
+    int k = 0;
+    while (k < count && o.active) {
+        const int clear = clear_of_fades(o, count - k);
+        if (clear > 0) {
+            render_clear(o, steady ? &tone : nullptr, mix + k, clear);
+            k += clear;
+        } else {
+            mix[k] = mix[k] + (steady ? tone_step<true>(o, tone) : tone_step<false>(o, tone));
+            k++;
+        }
     }
     *osc = o;
 }

@@ -8,6 +8,7 @@
 
 const LanguageInfo* text_languages = language_table;
 SDL_Texture* atlas_texture = nullptr;
+HalfCopy atlas_half = {nullptr, nullptr};
 int32_t atlas_language = -1;
 
 // run_index's mark for a list a message does not have.
@@ -84,16 +85,45 @@ static int32_t arguments_taken(int32_t id, int32_t big, int32_t arg_count)
     return wanted;
 }
 
+// The most pieces a text picture's half copy holds; a picture whose lists
+// name more gets none.
+enum { MOST_PIECES = 1024 };
+
+// The half copy of a language's picture, by every piece its run lists name.
+static HalfCopy atlas_half_copy(const LanguageInfo& language)
+{
+    int32_t pieces = 0;
+    for (int32_t id = 0; id < MESSAGE_COUNT; id++)
+        for (int32_t big = 0; big < 2; big++) {
+            const int16_t* list = run_list(language, id, big);
+            for (int32_t i = 0; list && i < LAYOUT_ITEMS && list[i] != 0; i++)
+                if (list[i] > pieces)
+                    pieces = list[i];
+        }
+    static SDL_Rect rects[MOST_PIECES];
+    if (pieces > MOST_PIECES)
+        pieces = 0;
+    for (int32_t p = 0; p < pieces; p++) {
+        const int16_t* r = language.rects + RECT_FIELDS * p;
+        rects[p] = SDL_Rect{r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H]};
+    }
+    return make_half_copy(pieces > 0 ? atlas_texture : nullptr, rects, pieces);
+}
+
 // Makes the current language's picture texture when the cache holds another
 // language's or none; a picture that fails is tried again next time.
 static void refresh_atlas()
 {
     if (atlas_texture && atlas_language == current_language)
         return;
-    if (atlas_texture)
+    if (atlas_texture) {
+        if (atlas_half.source == atlas_texture && atlas_half.half)
+            SDL_DestroyTexture(atlas_half.half);
         SDL_DestroyTexture(atlas_texture);
+    }
     const LanguageInfo& language = text_languages[current_language];
     atlas_texture = language_picture_texture(language.atlas_png, (int32_t)(uint32_t)language.atlas_size);
+    atlas_half = atlas_half_copy(language);
     atlas_language = current_language;
 }
 
@@ -170,9 +200,14 @@ void draw_message_runs(int32_t id, int32_t big, uint32_t colour, const char* con
                                      (float)r[RECT_W] * k, (float)r[RECT_H] * k};
             if (atlas_texture) {
                 SDL_Rect source = {r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H]};
+                SDL_Texture* picture = copy_source(atlas_half, atlas_texture, &source, destination);
                 SDL_SetTextureColorMod(atlas_texture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
                 SDL_SetTextureAlphaMod(atlas_texture, colour >> 24);
-                SDL_RenderCopyF(textures.renderer, atlas_texture, &source, &destination);
+                if (picture != atlas_texture) {
+                    SDL_SetTextureColorMod(picture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+                    SDL_SetTextureAlphaMod(picture, colour >> 24);
+                }
+                SDL_RenderCopyF(textures.renderer, picture, &source, &destination);
             }
             note_drawn(DRAWN_PIECE, item.piece, destination);
         } else if (item.message >= 0) {

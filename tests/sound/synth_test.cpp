@@ -208,3 +208,72 @@ TEST_F(Synth, LoudMixIsClampedToFullScale)
 }
 
 }  // namespace
+
+// audio_render works through long stretches of a tone at once; every sample
+// and the oscillator it leaves behind must be what voice_sample gives one
+// sample at a time, on the paths it takes and the ones it falls back to.
+TEST_F(Synth, RenderedToneIsVoiceSampleOneByOne)
+{
+    struct Case {
+        const char* name;
+        uint32_t wave;
+        double f_start, f_end;
+        float vibrato;
+        double phase;
+        int32_t pos, length;
+    };
+    const Case cases[] = {
+        {"steady pulse", 0, 440.0, 440.0, 0.0f, 0.0, 0, 30000},
+        {"sliding triangle", 1, 900.0, 1800.0, 0.0f, 0.25, 0, 30000},
+        {"saw with the notes' vibrato", 3, 196.0, 196.0, 0.12f, 0.0, 0, 30000},
+        {"vibrato past the end of its table", 0, 523.25, 523.25, 0.12f, 0.0, 130000, 140000},
+        {"deeper vibrato", 1, 330.0, 330.0, 0.5f, 0.0, 0, 20000},
+        {"sliding noise with vibrato", 2, 6000.0, 2000.0, 0.12f, 0.0, 0, 20000},
+        {"steady noise", 2, 9000.0, 9000.0, 0.0f, 0.0, 0, 20000},
+        {"phase off the fixed-point grid", 0, 440.0, 440.0, 0.0f, 0.1, 0, 20000},
+        {"steps too fine for the grid", 3, 0.00001, 0.00002, 0.0f, 0.5, 0, 20000},
+        {"steps of more than a period", 3, 50000.0, 130000.0, 0.0f, 0.0, 0, 20000},
+        {"negative frequency", 1, -300.0, -200.0, 0.0f, 0.0, 0, 20000},
+        {"tone ending inside the render", 0, 440.0, 220.0, 0.0f, 0.0, 0, 5000},
+    };
+    const int n = 12000;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sound_reset();
+        play_music(SONG_TITLE);
+        for (int i = 0; i < MUSIC_VOICES; i++) {
+            music_voices[i].note_left = 1 << 30;
+            music_voices[i].osc.active = 0;
+        }
+        Oscillator& osc = music_voices[0].osc;
+        osc.active = 1;
+        osc.wave = c.wave;
+        osc.f_start = c.f_start;
+        osc.f_end = c.f_end;
+        osc.duty = 0.3f;
+        osc.amp_start = 0.9f;
+        osc.amp_end = 0.2f;
+        osc.vibrato = c.vibrato;
+        osc.phase = c.phase;
+        osc.pos = c.pos;
+        osc.length = c.length;
+        osc.noise_seed = 777;
+        Oscillator by_hand = osc;
+
+        std::vector<int16_t> out(n);
+        audio_render(out.data(), n);
+        int differing = 0;
+        for (int k = 0; k < n; k++) {
+            float v = (voice_sample(&by_hand) * music_volume) * 0.6f + (0.0f * effect_volume) * 0.7f;
+            v = v > 1.0f ? 1.0f : v < -1.0f ? -1.0f : v;
+            differing += out[k] != (int16_t)(int32_t)(v * 30000.0f);
+        }
+        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(osc.active, by_hand.active);
+        EXPECT_EQ(osc.pos, by_hand.pos);
+        EXPECT_EQ(osc.phase, by_hand.phase);
+        EXPECT_EQ(osc.noise_seed, by_hand.noise_seed);
+        EXPECT_EQ(osc.noise_value, by_hand.noise_value);
+        EXPECT_EQ(osc.noise_hold, by_hand.noise_hold);
+    }
+}
