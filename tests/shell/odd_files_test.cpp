@@ -19,23 +19,6 @@ namespace {
 
 const char* const first_tick = "tilstand 0, bane 1, point 0, liv 3\n";
 
-// Runs the game like run_game, but a run that outlives the limit is killed
-// and reported with exit code 124.
-Outcome run_bounded(const std::string& dir, const std::vector<std::string>& args)
-{
-    std::string command = "cd '" + dir + "' && env -u OLPI_LYDPROEVE HOME='" + dir +
-                          "' SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout -s KILL 30 " FROSTOVA_BIN;
-    for (const std::string& a : args)
-        command += " '" + a + "'";
-    command += " >'" + dir + "/.stdout' 2>'" + dir + "/.stderr'";
-    int status = std::system(command.c_str());
-    Outcome r;
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = read_text(dir + "/.stdout");
-    r.err = read_text(dir + "/.stderr");
-    return r;
-}
-
 void make_fifo(const std::string& path)
 {
     ASSERT_EQ(mkfifo(path.c_str(), 0644), 0) << path;
@@ -65,7 +48,7 @@ TEST(OddFiles, NoModeWaitsOnAFifoOrAnEndlessDevice)
         ASSERT_EQ(std::system(("mkdir -p '" + t.path + "/.local/share/frostova'").c_str()), 0);
         if (c.fifo)
             make_fifo(t.path + "/" + c.fifo);
-        Outcome r = run_bounded(t.path, c.args);
+        Outcome r = run_game_bounded(30, 0, t.path, c.args);
         EXPECT_EQ(r.code, c.code) << c.what;
         EXPECT_EQ(r.out, c.out) << c.what;
         EXPECT_EQ(r.err, c.err) << c.what;
@@ -141,7 +124,7 @@ TEST(OddFiles, HugeFilesCountAsUnreadable)
     for (const Case& c : cases) {
         TempDir t;
         make_sparse(t.path + "/" + c.file, c.text, huge);
-        Outcome r = run_bounded(t.path, c.args);
+        Outcome r = run_game_bounded(30, 0, t.path, c.args);
         EXPECT_EQ(r.code, c.code) << c.what;
         EXPECT_EQ(r.out, c.out) << c.what;
         EXPECT_EQ(r.err, c.err) << c.what;

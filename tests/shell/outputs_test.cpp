@@ -18,30 +18,6 @@ namespace {
 const char* const first_tick = "tilstand 0, bane 1, point 0, liv 3\n";
 const long picture_bytes = 2064506;  // a 768 x 672 BMP of 32 bits
 
-// Runs the game in dir like run_game, killed after 30 seconds (exit code
-// 124 then) and, with file_limit above 0, with files that may grow to at most
-// that many bytes: a write beyond fails as on a full disk.
-Outcome run_limited(const std::string& dir, const std::vector<std::string>& args, const std::string& env,
-                    long file_limit)
-{
-    std::string command = "trap '' XFSZ; cd '" + dir + "' && env -u OLPI_LYDPROEVE HOME='" + dir +
-                          "' SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + env + " timeout -s KILL 30 ";
-    if (file_limit > 0)
-        command += "prlimit --fsize=" + std::to_string(file_limit) + " ";
-    command += FROSTOVA_BIN;
-    for (const std::string& a : args)
-        command += " '" + a + "'";
-    command += " >'" + dir + "/.stdout' 2>'" + dir + "/.stderr'";
-    int status = std::system(command.c_str());
-    Outcome r;
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = read_text(dir + "/.stdout");
-    r.err = read_text(dir + "/.stderr");
-    std::remove((dir + "/.stdout").c_str());
-    std::remove((dir + "/.stderr").c_str());
-    return r;
-}
-
 void plant_link(const std::string& dir, const char* name, const char* target)
 {
     ASSERT_EQ(symlink(target, (dir + "/" + name).c_str()), 0) << name;
@@ -56,7 +32,7 @@ struct Case {
     const char* what;
     std::function<void(const std::string&)> plant;  // made in the run's folder, which holds ud/ and victim
     std::vector<std::string> args;
-    const char* env;   // extra "NAME=value" words
+    const char* env;   // an extra "NAME=value" word, or ""
     long file_limit;   // 0: none
     int code;
     const char* out;
@@ -72,7 +48,10 @@ void run_cases(const std::vector<Case>& cases)
         write_text(t.path + "/victim", "the player's file\n");
         if (c.plant)
             c.plant(t.path);
-        Outcome r = run_limited(t.path, c.args, c.env, c.file_limit);
+        std::vector<std::string> env;
+        if (*c.env)
+            env.push_back(c.env);
+        Outcome r = run_game_bounded(30, c.file_limit, t.path, c.args, env);
         EXPECT_EQ(r.code, c.code) << c.what;
         EXPECT_EQ(r.out, c.out) << c.what;
         EXPECT_EQ(r.err, c.err) << c.what;

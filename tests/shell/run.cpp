@@ -53,7 +53,8 @@ static Outcome run_command(const std::string& prefix, const std::string& dir, co
         }
     }
     set = (video ? " SDL_VIDEODRIVER=dummy" : "") + std::string(" SDL_AUDIODRIVER=dummy") + set;
-    std::string command = "cd " + quoted(dir) + " && env" + unset + (home ? " HOME=" + quoted(dir) : "") + set;
+    // A size limit must fail the write, not kill the program with SIGXFSZ.
+    std::string command = "trap '' XFSZ; cd " + quoted(dir) + " && env" + unset + (home ? " HOME=" + quoted(dir) : "") + set;
     command += " " + prefix + quoted(FROSTOVA_BIN);
     for (const std::string& a : args)
         command += " " + quoted(a);
@@ -77,6 +78,15 @@ Outcome run_game_then_quit(double seconds, const std::string& dir, const std::ve
                            const std::vector<std::string>& env)
 {
     return run_command("timeout --preserve-status -s TERM " + std::to_string(seconds) + " ", dir, args, env);
+}
+
+Outcome run_game_bounded(double seconds, long file_limit, const std::string& dir, const std::vector<std::string>& args,
+                         const std::vector<std::string>& env)
+{
+    std::string prefix = "timeout -s KILL " + std::to_string(seconds) + " ";
+    if (file_limit > 0)
+        prefix += "prlimit --fsize=" + std::to_string(file_limit) + " ";
+    return run_command(prefix, dir, args, env);
 }
 
 std::string read_text(const std::string& path)

@@ -27,6 +27,12 @@ Outcome run_game(const std::string& dir, const std::vector<std::string>& args, c
 Outcome run_game_then_quit(double seconds, const std::string& dir, const std::vector<std::string>& args,
                            const std::vector<std::string>& env = {});
 
+// run_game killed after seconds (exit code 137 then) and, with file_limit
+// above 0, with files that may grow to at most that many bytes: a write
+// beyond fails as on a full disk.
+Outcome run_game_bounded(double seconds, long file_limit, const std::string& dir, const std::vector<std::string>& args,
+                         const std::vector<std::string>& env = {});
+
 std::string read_text(const std::string& path);
 void write_text(const std::string& path, const std::string& text);
 bool file_exists(const std::string& path);
