@@ -21,6 +21,25 @@ struct BuiltinPicture {
 // 7..30 theme backgrounds, 31 and 32 glyph sheets, 33..64 language texts.
 extern const BuiltinPicture builtin_pictures[65];
 
+// The opaque layers of the furniture, each drawn from a copy made at the
+// output's scale where the renderer is accelerated.
+enum {
+    LAYER_BACKGROUND,
+    LAYER_LEFT_FRAME,
+    LAYER_RIGHT_FRAME,
+    LAYER_BOTTOM_FRAME,
+    LAYER_TOP_BAR,
+    LAYER_BOTTOM_BAR,
+    LAYER_COUNT,
+};
+
+// A layer's picture as the output shows it: copied 1:1, unblended, nearest.
+struct LayerCopy {
+    SDL_Texture* copy;    // a target texture, or null while none is made
+    SDL_Texture* source;  // the texture it was drawn from
+    float scale_x, scale_y;  // the renderer's scale it was drawn at
+};
+
 // The renderer and every texture made at start-up; null until made.
 struct TextureSet {
     SDL_Renderer* renderer;
@@ -34,6 +53,7 @@ struct TextureSet {
     SDL_Texture* font_small;
     SDL_Texture* font_big;
     SDL_Texture* background;
+    LayerCopy layers[LAYER_COUNT];
 };
 extern TextureSet textures;
 
@@ -42,7 +62,7 @@ extern TextureSet textures;
 
 // Decodes a picture into a new blended texture on textures.renderer; null (and one log line) when it does not decode.
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
-// Makes the texture of a language's text picture; the same as texture_from_image.
+// Makes the texture of a language's text picture, the same as texture_from_image, decoding grey and alpha as such.
 SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length);
 // Keeps the renderer, asks for linear filtering and makes the textures of pictures 0..6, 31 and 32.
 void load_textures(SDL_Renderer* renderer);
@@ -74,6 +94,8 @@ void draw_bars();
 void draw_band(int32_t y, int32_t h);
 // Draws the title logo, 600 x 120, centred on x with its top at y.
 void draw_logo(int32_t x, int32_t y);
+// Destroys the layer copies, to be made again at the next draw: after the renderer lost its targets.
+void forget_layer_copies();
 // Fills a rectangle with colour 0xAABBGGRR, blended by its alpha.
 void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
 
