@@ -12,6 +12,8 @@
 
 static const double TICK_SECONDS = 1.0 / 60.0;
 static const double MAX_CATCH_UP_SECONDS = 0.25;
+// The sleep of a pass while the window is not seen.
+enum { HIDDEN_SLEEP_MS = 10 };
 
 // How long the end of a game stays on the screen before play is left.
 enum { GAME_OVER_TICKS = 181, ALL_DONE_TICKS = 301 };
@@ -95,6 +97,12 @@ void run_tick(MainLoop* loop)
         finish_name_entry();
 }
 
+uint32_t window_seen(SDL_Window* window)
+{
+    const Uint32 flags = SDL_GetWindowFlags(window);
+    return (flags & SDL_WINDOW_SHOWN) && !(flags & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED));
+}
+
 void run_pass(MainLoop* loop, uint64_t now)
 {
     SDL_Event event;
@@ -115,6 +123,9 @@ void run_pass(MainLoop* loop, uint64_t now)
         loop->prev = loop->held;
     }
 
+    // A window nobody can see is neither drawn nor presented; play goes on.
+    if (!window_seen(loop->window))
+        return;
     draw_frame(loop);
     SDL_RenderPresent(loop->renderer);
 }
@@ -136,8 +147,9 @@ SDL_GameController* run_main_loop(SDL_Window* window, SDL_Renderer* renderer, ui
                SDL_GetPerformanceCounter());
     while (!loop.quit) {
         run_pass(&loop, SDL_GetPerformanceCounter());
-        if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN))
-            SDL_Delay(10);
+        // Unseen, nothing is presented to hold the loop back.
+        if (!window_seen(window))
+            SDL_Delay(HIDDEN_SLEEP_MS);
         else if (uint32_t ms = idle_ms(&loop, SDL_GetPerformanceCounter()))
             // Without vertical sync nothing would hold the loop back; the
             // picture cannot change before the next tick, so sleep until then.
