@@ -66,6 +66,10 @@ SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
 SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length);
 // Keeps the renderer, asks for linear filtering and makes the textures of pictures 0..6, 31 and 32.
 void load_textures(SDL_Renderer* renderer);
+// load_textures for a window: the first frame's textures at once; the logo and the glyph sheets are decoded on a worker thread.
+void load_first_textures(SDL_Renderer* renderer);
+// Takes one step of making the textures load_first_textures left for later; called once a frame after presenting.
+void make_later_textures();
 // Where draw_sprite_scaled puts a sprite: its half-size box at (x, y), scaled about the box's centre.
 SDL_FRect sprite_box(float x, float y, float scale, int32_t sprite);
 // Draws a sprite at half size with its top-left corner at (x, y); any non-zero flip mirrors it.

@@ -2,6 +2,7 @@
 // area, the frames around it, the bars, the band, the logo and filled
 // rectangles.
 #include "draw/draw.h"
+#include "draw/local.h"
 
 #include <cmath>
 
@@ -148,6 +149,7 @@ void draw_band(int32_t y, int32_t h)
 
 void draw_logo(int32_t x, int32_t y)
 {
+    make_later_texture_now(&textures.logo);
     copy_to(textures.logo, x - 300, y, 600, 120);
 }
 

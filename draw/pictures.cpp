@@ -1,5 +1,6 @@
 // The built-in pictures made into textures, and the texture set.
 #include "draw/draw.h"
+#include "draw/local.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
@@ -70,12 +71,12 @@ SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length
     return texture;
 }
 
-static SDL_Texture* picture_texture(int picture)
+SDL_Texture* picture_texture(int picture)
 {
     return texture_from_image(builtin_pictures[picture].bytes, builtin_pictures[picture].length);
 }
 
-void load_textures(SDL_Renderer* renderer)
+void load_screen_textures(SDL_Renderer* renderer)
 {
     textures.renderer = renderer;
     // Copies made on an earlier renderer went with it.
@@ -90,6 +91,11 @@ void load_textures(SDL_Renderer* renderer)
     textures.top_bar = picture_texture(3);
     textures.bottom_bar = picture_texture(4);
     textures.band = picture_texture(5);
+}
+
+void load_textures(SDL_Renderer* renderer)
+{
+    load_screen_textures(renderer);
     textures.logo = picture_texture(6);
     textures.font_small = picture_texture(31);
     textures.font_big = picture_texture(32);

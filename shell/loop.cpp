@@ -7,6 +7,7 @@
 #include "levels/levels.h"
 #include "rules/rules.h"
 #include "sound/sound.h"
+#include "draw/draw.h"
 
 #include <cmath>
 
@@ -128,6 +129,7 @@ void run_pass(MainLoop* loop, uint64_t now)
         return;
     draw_frame(loop);
     SDL_RenderPresent(loop->renderer);
+    make_later_textures();
 }
 
 uint32_t idle_ms(const MainLoop* loop, uint64_t now)

@@ -69,7 +69,8 @@ static int run_game()
     snprintf(title, sizeof title, "%s", SDL_GetWindowTitle(game_window));
     set_window_title(game_window, title);
     SDL_RenderSetLogicalSize(game_renderer, SCREEN_WIDTH, SCREEN_HEIGHT);
-    load_textures(game_renderer);
+    // The logo and the glyph sheets follow the first frame.
+    load_first_textures(game_renderer);
     audio_open();
     play_music(SONG_TITLE);
     SDL_GameController* controller = open_first_controller();
