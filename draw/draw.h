@@ -66,7 +66,11 @@ SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
 SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length);
 // Keeps the renderer, asks for linear filtering and makes the textures of pictures 0..6, 31 and 32.
 void load_textures(SDL_Renderer* renderer);
-// load_textures for a window: the first frame's textures at once; the logo and the glyph sheets are decoded on a worker thread.
+// Starts decoding a picture on a worker thread for a later texture_from_image of the same bytes.
+void decode_picture_ahead(const unsigned char* bytes, int32_t length);
+// Starts decoding a text picture on a worker thread for a later language_picture_texture of the same bytes.
+void decode_language_picture_ahead(const unsigned char* bytes, int32_t length);
+// load_textures for a window: the first frame's textures at once; the logo and the glyph sheets after the first frame.
 void load_first_textures(SDL_Renderer* renderer);
 // Takes one step of making the textures load_first_textures left for later; called once a frame after presenting.
 void make_later_textures();

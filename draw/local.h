@@ -13,3 +13,8 @@ void load_screen_textures(SDL_Renderer* renderer);
 // Makes the texture of a picture that load_first_textures left for later at
 // once, waiting for its decoding; nothing when it is made or not left.
 void make_later_texture_now(SDL_Texture* const* field);
+// When these picture bytes were handed to be decoded ahead with this many
+// channels: waits for them and gives their pixels (null and the decoder's
+// reason when they failed); false when they were not.
+bool take_decoded_ahead(const unsigned char* bytes, int channels, unsigned char** pixels, int* w, int* h,
+                        const char** failure);

@@ -9,21 +9,37 @@
 
 TextureSet textures;
 
+// Decodes a picture to 4 or 2 channels, or takes what a worker decoded
+// ahead; null, with the log line, when it does not decode.
+static unsigned char* decode(const unsigned char* bytes, int32_t length, int channels, int* w, int* h)
+{
+    unsigned char* pixels = nullptr;
+    const char* failure = nullptr;
+    if (!take_decoded_ahead(bytes, channels, &pixels, w, h, &failure)) {
+        // A picture missing from the build has no bytes: the decoder is
+        // handed an empty buffer instead, fails and gives its reason like
+        // any other.
+        static const unsigned char nothing = 0;
+        if (!bytes || length < 0) {
+            bytes = &nothing;
+            length = 0;
+        }
+        int in_file = 0;
+        pixels = stbi_load_from_memory(bytes, length, w, h, &in_file, channels);
+        if (!pixels)
+            failure = stbi_failure_reason();
+    }
+    if (!pixels)
+        SDL_Log("Kunne ikke læse indlejret billede: %s", failure);
+    return pixels;
+}
+
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length)
 {
-    // A picture missing from the build has no bytes: the decoder is handed
-    // an empty buffer instead, fails and gives its reason like any other.
-    static const unsigned char nothing = 0;
-    if (!bytes || length < 0) {
-        bytes = &nothing;
-        length = 0;
-    }
-    int w = 0, h = 0, channels = 0;
-    unsigned char* pixels = stbi_load_from_memory(bytes, length, &w, &h, &channels, 4);
-    if (!pixels) {
-        SDL_Log("Kunne ikke læse indlejret billede: %s", stbi_failure_reason());
+    int w = 0, h = 0;
+    unsigned char* pixels = decode(bytes, length, 4, &w, &h);
+    if (!pixels)
         return nullptr;
-    }
     // ABGR8888 is R, G, B, A in memory on a little-endian machine: the
     // decoder's own order, so the pixels go in unchanged.
     SDL_Texture* texture = SDL_CreateTexture(textures.renderer, SDL_PIXELFORMAT_ABGR8888,
@@ -46,11 +62,9 @@ SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length
     int w = 0, h = 0, channels = 0;
     if (!bytes || length <= 0 || !stbi_info_from_memory(bytes, length, &w, &h, &channels) || channels > 2)
         return texture_from_image(bytes, length);
-    unsigned char* grey = stbi_load_from_memory(bytes, length, &w, &h, &channels, 2);
-    if (!grey) {
-        SDL_Log("Kunne ikke læse indlejret billede: %s", stbi_failure_reason());
+    unsigned char* grey = decode(bytes, length, 2, &w, &h);
+    if (!grey)
         return nullptr;
-    }
     SDL_Texture* texture = SDL_CreateTexture(textures.renderer, SDL_PIXELFORMAT_ABGR8888,
                                              SDL_TEXTUREACCESS_STATIC, w, h);
     Uint32* strip = texture ? (Uint32*)SDL_malloc(sizeof(Uint32) * (size_t)w * GREY_STRIP_ROWS) : nullptr;

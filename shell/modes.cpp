@@ -44,6 +44,9 @@ static int run_game()
         fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return 1;
     }
+    // The sprites, the first background and the text picture are decoded
+    // while the window and its renderer are made.
+    decode_title_pictures_ahead();
     int64_t scale = window_scale();
     uint32_t flags = SDL_WINDOW_RESIZABLE;
     if (options.fullscreen)

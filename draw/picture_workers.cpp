@@ -1,8 +1,10 @@
-// The pictures a window's first frame does not draw: the logo and the two
-// glyph sheets. They are decoded on a worker thread while the first frame is
-// made, then uploaded into their textures a strip of rows a frame, so that
-// neither the first frame nor a later one waits for them. A screen that
-// draws one before it is ready makes it at once.
+// Pictures decoded on worker threads for a window. What its first frame
+// draws is decoded ahead while the window and its renderer are being made,
+// and taken by the ordinary texture making when it comes to it. What the
+// first frame does not draw (the logo and the two glyph sheets) is decoded
+// once it is presented, then uploaded into its textures a strip of rows a
+// frame, so that no frame waits long for it; a screen that draws one before
+// it is ready makes it at once.
 #include "draw/draw.h"
 #include "draw/local.h"
 #include "stb_image.h"
@@ -85,21 +87,108 @@ void upload(LaterPicture& p, int rows)
 
 bool started = false;
 
+// ---- decoded ahead ----
+
+enum { AHEAD_MAX = 4 };
+
+struct AheadPicture {
+    const unsigned char* bytes;
+    int32_t length;
+    int channels;
+    unsigned char* pixels;
+    const char* failure;
+    int w, h;
+    SDL_atomic_t decoded;
+    SDL_Thread* worker;
+    bool taken;
+};
+
+AheadPicture ahead[AHEAD_MAX];
+int ahead_count = 0;
+
+int decode_ahead(void* data)
+{
+    AheadPicture& p = *(AheadPicture*)data;
+    int channels = 0;
+    p.pixels = stbi_load_from_memory(p.bytes, p.length, &p.w, &p.h, &channels, p.channels);
+    if (!p.pixels)
+        p.failure = stbi_failure_reason();
+    SDL_MemoryBarrierRelease();
+    SDL_AtomicSet(&p.decoded, 1);
+    return 0;
+}
+
+void start_ahead(const unsigned char* bytes, int32_t length, int channels)
+{
+    if (!bytes || length <= 0 || ahead_count == AHEAD_MAX)
+        return;
+    AheadPicture& p = ahead[ahead_count];
+    p = AheadPicture{};
+    p.bytes = bytes;
+    p.length = length;
+    p.channels = channels;
+    p.worker = SDL_CreateThread(decode_ahead, "picture", &p);
+    if (p.worker)
+        ahead_count++;
+}
+
 }  // namespace
 
-void load_first_textures(SDL_Renderer* renderer)
+void decode_picture_ahead(const unsigned char* bytes, int32_t length)
 {
-    load_screen_textures(renderer);
+    start_ahead(bytes, length, 4);
+}
+
+void decode_language_picture_ahead(const unsigned char* bytes, int32_t length)
+{
+    int w = 0, h = 0, channels = 0;
+    if (bytes && length > 0 && stbi_info_from_memory(bytes, length, &w, &h, &channels))
+        start_ahead(bytes, length, channels > 2 ? 4 : 2);
+}
+
+bool take_decoded_ahead(const unsigned char* bytes, int channels, unsigned char** pixels, int* w, int* h,
+                        const char** failure)
+{
+    for (int i = 0; i < ahead_count; i++) {
+        AheadPicture& p = ahead[i];
+        if (p.taken || p.bytes != bytes || p.channels != channels)
+            continue;
+        SDL_WaitThread(p.worker, nullptr);
+        p.taken = true;
+        *pixels = p.pixels;
+        *w = p.w;
+        *h = p.h;
+        *failure = p.failure;
+        return true;
+    }
+    return false;
+}
+
+// The logo and the glyph sheets wait until the first frame is out, so that
+// their decoding takes neither time nor memory from it.
+static bool left_for_later = false;
+
+static void start_later()
+{
+    if (started || !left_for_later)
+        return;
+    started = true;
     SDL_Thread* worker = SDL_CreateThread(decode_later, "pictures", nullptr);
     if (worker)
         SDL_DetachThread(worker);
     else
         decode_later(nullptr);
-    started = true;
+}
+
+void load_first_textures(SDL_Renderer* renderer)
+{
+    load_screen_textures(renderer);
+    left_for_later = true;
 }
 
 void make_later_textures()
 {
+    start_later();
     if (!started)
         return;
     for (LaterPicture& p : later) {
@@ -113,6 +202,7 @@ void make_later_textures()
 
 void make_later_texture_now(SDL_Texture* const* field)
 {
+    start_later();
     if (!started)
         return;
     for (LaterPicture& p : later) {
