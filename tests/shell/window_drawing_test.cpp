@@ -1,8 +1,9 @@
-// The opaque layers of the furniture on an accelerated renderer in a real
-// window: drawn from copies at the output's scale, they show exactly the
+// Drawing on an accelerated renderer in a real window. The opaque layers of
+// the furniture, drawn from copies at the output's scale, show exactly the
 // pixels their pictures drawn straight would at scales 1 and 2, still meet
 // without gaps at a fractional scale, and are made again when the scale
-// changes or the renderer loses its targets.
+// changes or the renderer loses its targets. Sprites side by side show no
+// seams at a fractional scale.
 #include <gtest/gtest.h>
 #include <SDL.h>
 #include <cmath>
@@ -65,6 +66,11 @@ protected:
         }
         ASSERT_EQ(ow, w);
         ASSERT_EQ(oh, h);
+        // The GL drawable takes its new size at a swap of buffers.
+        for (int i = 0; i < 2; i++) {
+            SDL_RenderClear(renderer);
+            SDL_RenderPresent(renderer);
+        }
     }
     std::vector<uint32_t> output(uint8_t r, uint8_t g, uint8_t b, void (*draw)())
     {
@@ -73,12 +79,16 @@ protected:
         draw();
         int w = 0, h = 0;
         SDL_GetRendererOutputSize(renderer, &w, &h);
-        std::vector<uint32_t> pixels((size_t)w * h);
+        std::vector<uint32_t> pixels((size_t)w * h, 0);
         SDL_Rect all = {0, 0, w, h};
         // Read in output pixels, whatever the logical size.
         SDL_RenderSetLogicalSize(renderer, 0, 0);
-        SDL_RenderReadPixels(renderer, &all, SDL_PIXELFORMAT_ARGB8888, pixels.data(), 4 * w);
+        EXPECT_EQ(SDL_RenderReadPixels(renderer, &all, SDL_PIXELFORMAT_ARGB8888, pixels.data(), 4 * w), 0)
+            << SDL_GetError();
         SDL_RenderSetLogicalSize(renderer, SCREEN_WIDTH, SCREEN_HEIGHT);
+        // The corners are the ground or the bars, never unread.
+        EXPECT_NE(pixels.front(), 0u);
+        EXPECT_NE(pixels.back(), 0u);
         return pixels;
     }
 };
@@ -161,6 +171,38 @@ TEST_F(LayerWindow, LostTargetsAndANewThemeMakeTheCopiesAgain)
     EXPECT_EQ(textures.layers[LAYER_BACKGROUND].source, textures.background);
     EXPECT_GT(differences(output(0, 0, 0, [] { draw_background(4); }), output(0, 0, 0, [] { draw_background(3); })), 0u);
     EXPECT_EQ(differences(output(0, 0, 0, draw_layers), first), 0u) << "back to theme 3";
+}
+
+TEST_F(LayerWindow, NeighbouringBlocksShowNoSeamsAtAFractionalScale)
+{
+    // A sheet whose stone is white and everything around it black: filtering
+    // across the stone's edge would show as grey.
+    std::vector<uint32_t> pixels((size_t)SHEET_WIDTH * SHEET_HEIGHT, 0xff000000u);
+    const SpriteRect& stone = sprite_rects[SPRITE_STONE];
+    for (int y = stone.y; y < stone.y + stone.h; y++)
+        for (int x = stone.x; x < stone.x + stone.w; x++)
+            pixels[(size_t)y * SHEET_WIDTH + x] = 0xffffffffu;
+    SDL_Texture* sheet = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, SHEET_WIDTH,
+                                           SHEET_HEIGHT);
+    SDL_UpdateTexture(sheet, nullptr, pixels.data(), 4 * SHEET_WIDTH);
+    SDL_SetTextureBlendMode(sheet, SDL_BLENDMODE_BLEND);
+    textures.sprites = sheet;
+    resize(1920, 1080);
+    float sx = 0, sy = 0;
+    SDL_RenderGetScale(renderer, &sx, &sy);
+    // Three rows of five stones, mirrored in every other column.
+    std::vector<uint32_t> shown = output(255, 0, 0, [] {
+        for (int r = 0; r < 3; r++)
+            for (int c = 0; c < 5; c++)
+                draw_sprite(24.0f + 48 * c, 48.0f + 48 * r, SPRITE_STONE, c % 2, 255);
+    });
+    const int left = (1920 - int(float(SCREEN_WIDTH) * sx)) / 2;
+    size_t grey = 0;
+    // The whole pixels inside the blocks' area.
+    for (int y = (int)std::ceil(48 * sy); y < (int)std::floor((48 + 3 * 48) * sy); y++)
+        for (int x = left + (int)std::ceil(24 * sx); x < left + (int)std::floor((24 + 5 * 48) * sx); x++)
+            grey += shown[(size_t)y * 1920 + x] != 0xffffffffu;
+    EXPECT_EQ(grey, 0u) << "pixels between the blocks that are not the blocks' white" ;
 }
 
 }  // namespace
