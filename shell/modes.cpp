@@ -9,6 +9,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
+
+// Blocks from this size up are mapped apart from the heap.
+enum { LARGE_BLOCK_BYTES = 1 << 20 };
 
 SDL_Window* game_window;
 SDL_Renderer* game_renderer;
@@ -44,6 +48,11 @@ static int run_game()
         fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return 1;
     }
+    // Decoded pictures, megabytes each and made on several threads, go back
+    // to the system as soon as they are in their textures, instead of
+    // staying in the threads' heaps as the allocator's moving threshold
+    // would keep them.
+    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
     // The sprites, the first background and the text picture are decoded
     // while the window and its renderer are made.
     decode_title_pictures_ahead();
