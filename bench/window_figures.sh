@@ -53,8 +53,9 @@ cpu_percent() {
 }
 
 # measure NAME WINDOW_NAME PLAY COMMAND...: starts COMMAND, and writes the
-# figures to $work/NAME.first, .longest, .cpu, .memory and .unmapped. PLAY 1 presses
-# Return to start a game and leaves with two Escapes; 0 leaves with one.
+# figures to $work/NAME.first, .longest, .cpu, .memory and .unmapped.
+# PLAY 1 presses Return to start a game and leaves with two Escapes; 0
+# leaves with one.
 measure() {
     name=$1 window_name=$2 play=$3
     shift 3

@@ -28,8 +28,8 @@ static void copy_to(SDL_Texture* texture, int x, int y, int w, int h, SDL_Render
         SDL_RenderCopyEx(textures.renderer, texture, nullptr, &to, 0.0, nullptr, flip);
 }
 
-// The software renderer draws every layer from its picture; its own copies
-// are made elsewhere, at the sizes its copies need.
+// Layers are copied where the renderer is accelerated and can draw into
+// textures; the software renderer draws every layer from its picture.
 static bool layers_copied(SDL_Renderer* renderer)
 {
     SDL_RendererInfo info;
