@@ -2,9 +2,9 @@
 // draws is decoded ahead while the window and its renderer are being made,
 // and taken by the ordinary texture making when it comes to it. What the
 // first frame does not draw (the logo and the two glyph sheets) is decoded
-// once it is presented, then uploaded into its textures a strip of rows a
-// frame, so that no frame waits long for it; a screen that draws one before
-// it is ready makes it at once.
+// once it is presented, then uploaded a strip of rows a frame into its
+// texture, made empty before the first frame, so that no frame waits long
+// for it; a screen that draws one before it is ready makes it at once.
 #include "draw/draw.h"
 #include "draw/local.h"
 #include "stb_image.h"
@@ -66,6 +66,9 @@ void upload(LaterPicture& p, int rows)
 {
     if (!p.pixels) {
         SDL_Log("Kunne ikke læse indlejret billede: %s", p.failure);
+        if (p.texture)
+            SDL_DestroyTexture(p.texture);
+        p.texture = nullptr;
         p.finished = true;
         return;
     }
@@ -184,6 +187,16 @@ void load_first_textures(SDL_Renderer* renderer)
 {
     load_screen_textures(renderer);
     left_for_later = true;
+    // The empty textures are made now: making a large texture touches all
+    // its memory, too long a wait for a frame of play.
+    for (LaterPicture& p : later) {
+        const BuiltinPicture& picture = builtin_pictures[p.picture];
+        int w = 0, h = 0, channels = 0;
+        if (picture.bytes && picture.length > 0 && stbi_info_from_memory(picture.bytes, picture.length, &w, &h, &channels)) {
+            p.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, w, h);
+            SDL_SetTextureBlendMode(p.texture, SDL_BLENDMODE_BLEND);
+        }
+    }
 }
 
 void make_later_textures()
