@@ -1,7 +1,7 @@
 // Translated texts on the software renderer: a busy screen's worth of
 // messages per frame (goal: well under 0.5 ms), and the making of the
 // largest text picture's texture, which the language key on the title
-// screen waits for (goal: under 100 ms). Both need the text pictures and
+// screen waits for (goal: 80 ms or less). Both need the text pictures and
 // are skipped in a build without them.
 #include <benchmark/benchmark.h>
 #include <SDL.h>

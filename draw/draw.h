@@ -32,6 +32,25 @@ struct HalfCopy {
     SDL_Texture* half;    // null when none was made
 };
 
+// The opaque layers of the furniture, each drawn from a copy made at the
+// output's scale where the renderer is accelerated.
+enum {
+    LAYER_BACKGROUND,
+    LAYER_LEFT_FRAME,
+    LAYER_RIGHT_FRAME,
+    LAYER_BOTTOM_FRAME,
+    LAYER_TOP_BAR,
+    LAYER_BOTTOM_BAR,
+    LAYER_COUNT,
+};
+
+// A layer's picture as the output shows it: copied 1:1, unblended, nearest.
+struct LayerCopy {
+    SDL_Texture* copy;    // a target texture, or null while none is made
+    SDL_Texture* source;  // the texture it was drawn from
+    float scale_x, scale_y;  // the renderer's scale it was drawn at
+};
+
 // The renderer and every texture made at start-up; null until made.
 struct TextureSet {
     SDL_Renderer* renderer;
@@ -48,6 +67,7 @@ struct TextureSet {
     HalfCopy sprites_half;     // of sprites, by the sprite rectangles
     HalfCopy font_small_half;  // of font_small, by the glyph cells
     HalfCopy font_big_half;    // of font_big, by the glyph cells
+    LayerCopy layers[LAYER_COUNT];
 };
 extern TextureSet textures;
 
@@ -56,7 +76,7 @@ extern TextureSet textures;
 
 // Decodes a picture into a new blended texture on textures.renderer; null (and one log line) when it does not decode.
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
-// Makes the texture of a language's text picture; the same as texture_from_image.
+// Makes the texture of a language's text picture, the same as texture_from_image, decoding grey and alpha as such.
 SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length);
 // Keeps the renderer, asks for linear filtering and makes the textures of pictures 0..6, 31 and 32.
 void load_textures(SDL_Renderer* renderer);
@@ -64,6 +84,14 @@ void load_textures(SDL_Renderer* renderer);
 HalfCopy make_half_copy(SDL_Texture* texture, const SDL_Rect* rects, int32_t count);
 // What to copy source of texture to destination from: copy's half, with source moved into it, where that gives the same pixels, else texture.
 SDL_Texture* copy_source(const HalfCopy& copy, SDL_Texture* texture, SDL_Rect* source, const SDL_FRect& destination);
+// Starts decoding a picture on a worker thread for a later texture_from_image of the same bytes.
+void decode_picture_ahead(const unsigned char* bytes, int32_t length);
+// Starts decoding a text picture on a worker thread for a later language_picture_texture of the same bytes.
+void decode_language_picture_ahead(const unsigned char* bytes, int32_t length);
+// load_textures for a window: the first frame's textures at once; the logo and the glyph sheets after the first frame.
+void load_first_textures(SDL_Renderer* renderer);
+// Takes one step of making the textures load_first_textures left for later; called once a frame after presenting.
+void make_later_textures();
 // Where draw_sprite_scaled puts a sprite: its half-size box at (x, y), scaled about the box's centre.
 SDL_FRect sprite_box(float x, float y, float scale, int32_t sprite);
 // Draws a sprite at half size with its top-left corner at (x, y); any non-zero flip mirrors it.
@@ -92,6 +120,8 @@ void draw_bars();
 void draw_band(int32_t y, int32_t h);
 // Draws the title logo, 600 x 120, centred on x with its top at y.
 void draw_logo(int32_t x, int32_t y);
+// Destroys the layer copies, to be made again at the next draw: after the renderer lost its targets.
+void forget_layer_copies();
 // Fills a rectangle with colour 0xAABBGGRR, blended by its alpha.
 void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
 

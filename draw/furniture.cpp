@@ -2,6 +2,9 @@
 // area, the frames around it, the bars, the band, the logo and filled
 // rectangles.
 #include "draw/draw.h"
+#include "draw/local.h"
+
+#include <cmath>
 
 // The picture each theme shows: themes follow the levels, while the
 // pictures keep the numbers of the built-in picture list.
@@ -16,10 +19,97 @@ const BuiltinPicture* const theme_images[THEME_COUNT] = {
 
 int32_t background_theme = -1;
 
-static void copy_to(SDL_Texture* texture, int x, int y, int w, int h)
+static void copy_to(SDL_Texture* texture, int x, int y, int w, int h, SDL_RendererFlip flip = SDL_FLIP_NONE)
 {
     SDL_Rect to = {x, y, w, h};
-    SDL_RenderCopy(textures.renderer, texture, nullptr, &to);
+    if (flip == SDL_FLIP_NONE)
+        SDL_RenderCopy(textures.renderer, texture, nullptr, &to);
+    else
+        SDL_RenderCopyEx(textures.renderer, texture, nullptr, &to, 0.0, nullptr, flip);
+}
+
+// Layers are copied where the renderer is accelerated and can draw into
+// textures; the software renderer draws every layer from its picture.
+static bool layers_copied(SDL_Renderer* renderer)
+{
+    SDL_RendererInfo info;
+    return SDL_GetRendererInfo(renderer, &info) == 0 && !(info.flags & SDL_RENDERER_SOFTWARE) &&
+           (info.flags & SDL_RENDERER_TARGETTEXTURE) && SDL_GetRenderTarget(renderer) == nullptr;
+}
+
+static void forget_layer(LayerCopy& layer)
+{
+    if (layer.copy)
+        SDL_DestroyTexture(layer.copy);
+    layer = LayerCopy{};
+}
+
+void forget_layer_copies()
+{
+    for (LayerCopy& layer : textures.layers)
+        forget_layer(layer);
+}
+
+// Draws the picture into a new target of w x h output pixels, the way it
+// would be drawn straight onto the screen over black: opaque pictures come
+// out as the screen would show them.
+static SDL_Texture* make_copy(SDL_Renderer* renderer, SDL_Texture* picture, int w, int h, SDL_RendererFlip flip)
+{
+    SDL_RendererInfo info;
+    SDL_GetRendererInfo(renderer, &info);
+    Uint32 format = info.num_texture_formats > 0 ? info.texture_formats[0] : (Uint32)SDL_PIXELFORMAT_ARGB8888;
+    SDL_Texture* copy = SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_TARGET, w, h);
+    if (!copy || SDL_SetRenderTarget(renderer, copy) != 0) {
+        if (copy)
+            SDL_DestroyTexture(copy);
+        return nullptr;
+    }
+    Uint8 r, g, b, a;
+    SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopyEx(renderer, picture, nullptr, nullptr, 0.0, nullptr, flip);
+    SDL_SetRenderTarget(renderer, nullptr);
+    SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    SDL_SetTextureBlendMode(copy, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(copy, SDL_ScaleModeNearest);
+    return copy;
+}
+
+// Draws an opaque picture over (x, y, w, h). On an accelerated renderer it
+// comes from its layer's copy, made again when the picture or the scale
+// changes; a new window size at the same scale only moves the picture by
+// whole pixels, which the copy still fits. The copy covers the output pixels
+// between the rounded edges of the rectangle, so neighbouring layers meet
+// without a gap at any scale, and at a whole scale exactly the pixels the
+// picture itself would cover.
+static void draw_layer(int layer, SDL_Texture* picture, int x, int y, int w, int h, SDL_RendererFlip flip)
+{
+    SDL_Renderer* renderer = textures.renderer;
+    LayerCopy& held = textures.layers[layer];
+    if (!picture || !layers_copied(renderer)) {
+        forget_layer(held);
+        copy_to(picture, x, y, w, h, flip);
+        return;
+    }
+    float sx = 1.0f, sy = 1.0f;
+    SDL_RenderGetScale(renderer, &sx, &sy);
+    const float left = std::round(x * sx), right = std::round((x + w) * sx);
+    const float top = std::round(y * sy), bottom = std::round((y + h) * sy);
+    if (held.copy && (held.source != picture || held.scale_x != sx || held.scale_y != sy))
+        forget_layer(held);
+    if (!held.copy && right > left && bottom > top) {
+        held.copy = make_copy(renderer, picture, int(right - left), int(bottom - top), flip);
+        held.source = picture;
+        held.scale_x = sx;
+        held.scale_y = sy;
+    }
+    if (!held.copy) {
+        copy_to(picture, x, y, w, h, flip);
+        return;
+    }
+    const SDL_FRect to = {left / sx, top / sy, (right - left) / sx, (bottom - top) / sy};
+    SDL_RenderCopyF(renderer, held.copy, nullptr, &to);
 }
 
 static SDL_FRect float_rect(int x, int y, int w, int h)
@@ -35,27 +125,27 @@ void draw_background(int32_t theme)
     // Only one background is held at a time. A picture that does not decode
     // still records its theme, so that it is not tried again every frame.
     if (t != background_theme) {
+        forget_layer(textures.layers[LAYER_BACKGROUND]);
         if (textures.background)
             SDL_DestroyTexture(textures.background);
         textures.background = texture_from_image(theme_images[t]->bytes, theme_images[t]->length);
         background_theme = t;
     }
-    copy_to(textures.background, 24, 48, 720, 576);
+    draw_layer(LAYER_BACKGROUND, textures.background, 24, 48, 720, 576, SDL_FLIP_NONE);
 }
 
 void draw_side_frames()
 {
-    copy_to(textures.side_frame, 0, 48, 24, 576);
-    SDL_Rect right = {744, 48, 24, 576};
-    SDL_RenderCopyEx(textures.renderer, textures.side_frame, nullptr, &right, 0.0, nullptr, SDL_FLIP_HORIZONTAL);
-    copy_to(textures.bottom_frame, 0, 624, 768, 24);
+    draw_layer(LAYER_LEFT_FRAME, textures.side_frame, 0, 48, 24, 576, SDL_FLIP_NONE);
+    draw_layer(LAYER_RIGHT_FRAME, textures.side_frame, 744, 48, 24, 576, SDL_FLIP_HORIZONTAL);
+    draw_layer(LAYER_BOTTOM_FRAME, textures.bottom_frame, 0, 624, 768, 24, SDL_FLIP_NONE);
     note_drawn(DRAWN_BAR, 0, float_rect(0, 624, 768, 24));
 }
 
 void draw_bars()
 {
-    copy_to(textures.top_bar, 0, 0, 768, 48);
-    copy_to(textures.bottom_bar, 0, 648, 768, 24);
+    draw_layer(LAYER_TOP_BAR, textures.top_bar, 0, 0, 768, 48, SDL_FLIP_NONE);
+    draw_layer(LAYER_BOTTOM_BAR, textures.bottom_bar, 0, 648, 768, 24, SDL_FLIP_NONE);
     note_drawn(DRAWN_BAR, 0, float_rect(0, 0, 768, 48));
     note_drawn(DRAWN_BAR, 0, float_rect(0, 648, 768, 24));
 }
@@ -68,6 +158,7 @@ void draw_band(int32_t y, int32_t h)
 
 void draw_logo(int32_t x, int32_t y)
 {
+    make_later_texture_now(&textures.logo);
     copy_to(textures.logo, x - 300, y, 600, 120);
     note_drawn(DRAWN_LOGO, 0, float_rect(x - 300, y, 600, 120));
 }

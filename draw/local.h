@@ -5,3 +5,16 @@
 // The frames and bars over the play field, the head-up display and the
 // overlays of the play state: the last steps of draw_game. level may be null.
 void draw_hud_and_overlays(const LevelRecord* level);
+
+// The texture of built-in picture n; null, with the log line, when it does not decode.
+SDL_Texture* picture_texture(int picture);
+// Keeps the renderer and makes the textures of pictures 0..5, which every screen draws.
+void load_screen_textures(SDL_Renderer* renderer);
+// Makes the texture of a picture that load_first_textures left for later at
+// once, waiting for its decoding; nothing when it is made or not left.
+void make_later_texture_now(SDL_Texture* const* field);
+// When these picture bytes were handed to be decoded ahead with this many
+// channels: waits for them and gives their pixels (null and the decoder's
+// reason when they failed); false when they were not.
+bool take_decoded_ahead(const unsigned char* bytes, int channels, unsigned char** pixels, int* w, int* h,
+                        const char** failure);

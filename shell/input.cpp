@@ -5,6 +5,7 @@
 #include "draw/draw.h"
 #include "levels/levels.h"
 #include "sound/sound.h"
+#include "draw/draw.h"
 #include "text/text.h"
 
 #include <cstdio>
@@ -186,6 +187,11 @@ void handle_event(MainLoop* loop, const SDL_Event& event)
     case SDL_CONTROLLERDEVICEADDED:
         if (!loop->controller)
             loop->controller = SDL_GameControllerOpen(event.cdevice.which);
+        break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        // What was drawn into target textures is gone.
+        forget_layer_copies();
         break;
     case SDL_TEXTINPUT:
         if (app_mode == APP_NAME_ENTRY)

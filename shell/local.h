@@ -69,7 +69,9 @@ uint32_t poll_controller(MainLoop* loop);
 void run_tick(MainLoop* loop);
 // Clears the screen and draws the current application state, without presenting.
 void draw_frame(MainLoop* loop);
-// One pass at performance counter now: events, controller, the ticks due, the frame presented.
+// Whether the window can be seen: shown, and neither hidden nor minimised.
+uint32_t window_seen(SDL_Window* window);
+// One pass at performance counter now: events, controller, the ticks due, the frame presented while the window is seen.
 void run_pass(MainLoop* loop, uint64_t now);
 // Milliseconds to sleep after a pass that ended at counter now: the rest of the tick, whatever vsync claims.
 uint32_t idle_ms(const MainLoop* loop, uint64_t now);

@@ -7,11 +7,14 @@
 #include "levels/levels.h"
 #include "rules/rules.h"
 #include "sound/sound.h"
+#include "draw/draw.h"
 
 #include <cmath>
 
 static const double TICK_SECONDS = 1.0 / 60.0;
 static const double MAX_CATCH_UP_SECONDS = 0.25;
+// The sleep of a pass while the window is not seen.
+enum { HIDDEN_SLEEP_MS = 10 };
 
 // How long the end of a game stays on the screen before play is left.
 enum { GAME_OVER_TICKS = 181, ALL_DONE_TICKS = 301 };
@@ -98,6 +101,12 @@ void run_tick(MainLoop* loop)
         end_name_entry(loop);
 }
 
+uint32_t window_seen(SDL_Window* window)
+{
+    const Uint32 flags = SDL_GetWindowFlags(window);
+    return (flags & SDL_WINDOW_SHOWN) && !(flags & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED));
+}
+
 void run_pass(MainLoop* loop, uint64_t now)
 {
     SDL_Event event;
@@ -119,8 +128,12 @@ void run_pass(MainLoop* loop, uint64_t now)
         loop->prev = loop->held;
     }
 
+    // A window nobody can see is neither drawn nor presented; play goes on.
+    if (!window_seen(loop->window))
+        return;
     draw_frame(loop);
     SDL_RenderPresent(loop->renderer);
+    make_later_textures();
 }
 
 // A pass before the next tick is due could only draw the same picture
@@ -143,8 +156,9 @@ SDL_GameController* run_main_loop(SDL_Window* window, SDL_Renderer* renderer, ui
                SDL_GetPerformanceCounter());
     while (!loop.quit) {
         run_pass(&loop, SDL_GetPerformanceCounter());
-        if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN))
-            SDL_Delay(10);
+        // Unseen, nothing is presented to hold the loop back.
+        if (!window_seen(window))
+            SDL_Delay(HIDDEN_SLEEP_MS);
         else if (uint32_t ms = idle_ms(&loop, SDL_GetPerformanceCounter()))
             SDL_Delay(ms);
     }

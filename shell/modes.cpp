@@ -10,6 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
+
+// Blocks from this size up are mapped apart from the heap.
+enum { LARGE_BLOCK_BYTES = 1 << 20 };
 
 SDL_Window* game_window;
 SDL_Renderer* game_renderer;
@@ -67,6 +71,14 @@ static int run_game()
                      "name a driver in SDL_VIDEODRIVER to run anyway", driver);
         return sdl_failure();
     }
+    // Decoded pictures, megabytes each and made on several threads, go back
+    // to the system as soon as they are in their textures, instead of
+    // staying in the threads' heaps as the allocator's moving threshold
+    // would keep them.
+    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
+    // The sprites, the first background and the text picture are decoded
+    // while the window and its renderer are made.
+    decode_title_pictures_ahead();
     int64_t scale = window_scale();
     uint32_t flags = SDL_WINDOW_RESIZABLE;
     if (options.fullscreen)
@@ -92,7 +104,8 @@ static int run_game()
     snprintf(title, sizeof title, "%s", SDL_GetWindowTitle(game_window));
     set_window_title(game_window, title);
     SDL_RenderSetLogicalSize(game_renderer, SCREEN_WIDTH, SCREEN_HEIGHT);
-    load_textures(game_renderer);
+    // The logo and the glyph sheets follow the first frame.
+    load_first_textures(game_renderer);
     audio_open();
     play_music(SONG_TITLE);
     SDL_GameController* controller = open_first_controller();

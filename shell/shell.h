@@ -110,5 +110,7 @@ void set_window_title(SDL_Window* window, const char* text);
 
 // ---- Title screen ----
 
+// Starts decoding the pictures the title's first frame draws on worker threads, before the window exists.
+void decode_title_pictures_ahead();
 // Draws one frame of the title screen from frame_counter, the high scores and the language; changes no state.
 void draw_title();

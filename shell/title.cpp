@@ -55,6 +55,14 @@ static bool own_levels_exist()
     return own_levels_path[0] != 0 && stat(own_levels_path, &st) == 0;
 }
 
+void decode_title_pictures_ahead()
+{
+    decode_picture_ahead(builtin_pictures[0].bytes, builtin_pictures[0].length);
+    decode_picture_ahead(theme_images[0]->bytes, theme_images[0]->length);
+    const LanguageInfo& language = language_table[get_language()];
+    decode_language_picture_ahead(language.atlas_png, (int32_t)(uint32_t)language.atlas_size);
+}
+
 void draw_title()
 {
     const int32_t f = frame_counter;

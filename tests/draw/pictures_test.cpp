@@ -93,6 +93,46 @@ TEST_F(PictureScreen, ColourKindsBecomeRgbaTextures)
     EXPECT_TRUE(log_lines.empty());
 }
 
+TEST_F(PictureScreen, TextPicturesDecodedAsGreyShowWhatRgbaDecodingShows)
+{
+    // Tall enough to be widened in several strips, the last one short; every
+    // grey and alpha value appears. Grey alone gets alpha 255 either way; an
+    // RGBA picture keeps its colours.
+    const int w = 7, h = 150;
+    std::vector<unsigned char> grey_alpha((size_t)w * h * 2), grey((size_t)w * h), rgba((size_t)w * h * 4);
+    for (size_t i = 0; i < grey_alpha.size(); i++)
+        grey_alpha[i] = (unsigned char)(i * 37 % 256);
+    for (size_t i = 0; i < grey.size(); i++)
+        grey[i] = (unsigned char)(i * 11 % 256);
+    for (size_t i = 0; i < rgba.size(); i++)
+        rgba[i] = (unsigned char)(i * 53 % 256);
+    struct Case {
+        int channels;
+        const unsigned char* pixels;
+    } cases[] = {{2, grey_alpha.data()}, {1, grey.data()}, {4, rgba.data()}};
+    for (const Case& c : cases) {
+        std::vector<unsigned char> bytes = png_bytes(w, h, c.channels, c.pixels);
+        std::vector<Uint32> shown[2];
+        for (int way = 0; way < 2; way++) {
+            SDL_Texture* t = way ? language_picture_texture(bytes.data(), int32_t(bytes.size()))
+                                 : texture_from_image(bytes.data(), int32_t(bytes.size()));
+            ASSERT_NE(t, nullptr);
+            SDL_BlendMode mode;
+            SDL_GetTextureBlendMode(t, &mode);
+            EXPECT_EQ(mode, SDL_BLENDMODE_BLEND);
+            screen.clear(10, 20, 30);
+            SDL_Rect to = {0, 0, w, h};
+            SDL_RenderCopy(screen.renderer, t, nullptr, &to);
+            for (int y = 0; y < h; y++)
+                for (int x = 0; x < w; x++)
+                    shown[way].push_back(pixel(x, y));
+            SDL_DestroyTexture(t);
+        }
+        EXPECT_EQ(shown[0], shown[1]) << c.channels << " channels";
+    }
+    EXPECT_TRUE(log_lines.empty());
+}
+
 TEST_F(PictureScreen, UndecodablePictureLogsOneLineAndDrawsNothing)
 {
     const unsigned char noise[] = "not a picture at all";

@@ -750,6 +750,30 @@ TEST_F(Loop, PassesNeverOutrunTheTicks)
     SDL_DestroyRenderer(claimed);
 }
 
+// While the window is hidden the ticks still run but no frame is drawn.
+TEST_F(Loop, AHiddenWindowPlaysOnWithoutDrawing)
+{
+    const Uint32 mark = SDL_MapRGB(surface->format, 1, 2, 3);
+    struct Case {
+        bool hidden;
+        bool drawn;
+    } cases[] = {{true, false}, {false, true}};
+    for (const Case& c : cases) {
+        if (c.hidden)
+            SDL_HideWindow(window);
+        else
+            SDL_ShowWindow(window);
+        EXPECT_EQ(window_seen(window), c.hidden ? 0u : 1u);
+        SDL_FillRect(surface, nullptr, mark);
+        int32_t before = frame_counter;
+        pass(3);
+        EXPECT_EQ(frame_counter - before, 3) << (c.hidden ? "hidden" : "shown");
+        EXPECT_EQ(static_cast<const Uint32*>(surface->pixels)[300 * 768 + 384] != mark, c.drawn)
+            << (c.hidden ? "hidden" : "shown");
+    }
+    EXPECT_EQ(window_seen(nullptr), 0u);
+}
+
 // The name-entry cursor shows in ticks 20-39, 60-79 and so on.
 TEST_F(Loop, NameEntryCursorPhases)
 {

@@ -223,7 +223,7 @@ void read_notes(const DrawnLayout& notes, std::vector<Thing>* things, std::vecto
         if (b.line >= 0 && line_thing.count(b.line)) {
             t = &(*things)[line_thing[b.line]];
         } else {
-            things->push_back(Thing{thing_name(b)});
+            things->push_back(Thing{thing_name(b), {0, 0, 0, 0}, {}});
             t = &things->back();
             if (b.line >= 0)
                 line_thing[b.line] = things->size() - 1;

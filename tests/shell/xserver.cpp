@@ -11,7 +11,7 @@
 #include <thread>
 #include <unistd.h>
 
-XServer::XServer()
+XServer::XServer(const char* screen)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -23,7 +23,7 @@ XServer::XServer()
         dup2(null, 1);
         dup2(null, 2);
         std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
                (char*)nullptr);
         _exit(127);
     }

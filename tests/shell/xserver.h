@@ -10,7 +10,8 @@
 struct XServer {
     pid_t pid = -1;
     std::string display;  // ":N", empty when the server did not start
-    XServer();
+    // screen: Xvfb's screen as WIDTHxHEIGHTxDEPTH.
+    explicit XServer(const char* screen = "1024x768x24");
     ~XServer();
 };
 
