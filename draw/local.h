@@ -10,6 +10,8 @@ void draw_hud_and_overlays(const LevelRecord* level);
 SDL_Texture* picture_texture(int picture);
 // Keeps the renderer and makes the textures of pictures 0..5, which every screen draws.
 void load_screen_textures(SDL_Renderer* renderer);
+// Makes the half copy of a glyph sheet, named by its field in textures, once the sheet is there.
+void make_glyph_half_copy(SDL_Texture* const* sheet);
 // Makes the texture of a picture that load_first_textures left for later at
 // once, waiting for its decoding; nothing when it is made or not left.
 void make_later_texture_now(SDL_Texture* const* field);

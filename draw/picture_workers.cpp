@@ -82,6 +82,7 @@ void upload(LaterPicture& p, int rows)
     p.rows += n;
     if (p.rows >= p.h) {
         *p.field = p.texture;
+        make_glyph_half_copy(p.field);
         stbi_image_free(p.pixels);
         p.pixels = nullptr;
         p.finished = true;
@@ -185,12 +186,6 @@ static void start_later()
 
 void load_first_textures(SDL_Renderer* renderer)
 {
-    // The software renderer makes its half copies from every sheet at once.
-    SDL_RendererInfo info;
-    if (SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE)) {
-        load_textures(renderer);
-        return;
-    }
     load_screen_textures(renderer);
     left_for_later = true;
     // The empty textures are made now: making a large texture touches all

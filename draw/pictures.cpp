@@ -85,13 +85,16 @@ SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length
     return texture;
 }
 
-// The half copy of a glyph sheet, by the cells of its glyphs.
-static HalfCopy glyph_half_copy(SDL_Texture* sheet, const GlyphFont& font)
+void make_glyph_half_copy(SDL_Texture* const* sheet)
 {
+    const bool big = sheet == &textures.font_big;
+    if (!big && sheet != &textures.font_small)
+        return;
+    const GlyphFont& font = glyph_fonts[big ? FONT_BIG : FONT_SMALL];
     static SDL_Rect cells[GLYPH_COUNT];
     for (int32_t g = 0; g < GLYPH_COUNT; g++)
         cells[g] = glyph_cell(font, g);
-    return make_half_copy(sheet, cells, GLYPH_COUNT);
+    (big ? textures.font_big_half : textures.font_small_half) = make_half_copy(*sheet, cells, GLYPH_COUNT);
 }
 
 SDL_Texture* picture_texture(int picture)
@@ -114,6 +117,10 @@ void load_screen_textures(SDL_Renderer* renderer)
     textures.top_bar = picture_texture(3);
     textures.bottom_bar = picture_texture(4);
     textures.band = picture_texture(5);
+    static SDL_Rect sprite_cells[SPRITE_COUNT];
+    for (int32_t n = 0; n < SPRITE_COUNT; n++)
+        sprite_cells[n] = SDL_Rect{sprite_rects[n].x, sprite_rects[n].y, sprite_rects[n].w, sprite_rects[n].h};
+    textures.sprites_half = make_half_copy(textures.sprites, sprite_cells, SPRITE_COUNT);
 }
 
 void load_textures(SDL_Renderer* renderer)
@@ -122,11 +129,6 @@ void load_textures(SDL_Renderer* renderer)
     textures.logo = picture_texture(6);
     textures.font_small = picture_texture(31);
     textures.font_big = picture_texture(32);
-
-    static SDL_Rect sprite_cells[SPRITE_COUNT];
-    for (int32_t n = 0; n < SPRITE_COUNT; n++)
-        sprite_cells[n] = SDL_Rect{sprite_rects[n].x, sprite_rects[n].y, sprite_rects[n].w, sprite_rects[n].h};
-    textures.sprites_half = make_half_copy(textures.sprites, sprite_cells, SPRITE_COUNT);
-    textures.font_small_half = glyph_half_copy(textures.font_small, glyph_fonts[FONT_SMALL]);
-    textures.font_big_half = glyph_half_copy(textures.font_big, glyph_fonts[FONT_BIG]);
+    make_glyph_half_copy(&textures.font_small);
+    make_glyph_half_copy(&textures.font_big);
 }
