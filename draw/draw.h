@@ -33,7 +33,7 @@ struct HalfCopy {
 };
 
 // The opaque layers of the furniture, each drawn from a copy made at the
-// output's scale where the renderer is accelerated.
+// output's scale where the renderer can draw into textures.
 enum {
     LAYER_BACKGROUND,
     LAYER_LEFT_FRAME,

@@ -28,12 +28,13 @@ static void copy_to(SDL_Texture* texture, int x, int y, int w, int h, SDL_Render
         SDL_RenderCopyEx(textures.renderer, texture, nullptr, &to, 0.0, nullptr, flip);
 }
 
-// Layers are copied where the renderer is accelerated and can draw into
-// textures; the software renderer draws every layer from its picture.
+// Layers are copied where the renderer can draw into textures and draws to
+// the output itself: a copy made inside another target would be made at that
+// target's scale.
 static bool layers_copied(SDL_Renderer* renderer)
 {
     SDL_RendererInfo info;
-    return SDL_GetRendererInfo(renderer, &info) == 0 && !(info.flags & SDL_RENDERER_SOFTWARE) &&
+    return SDL_GetRendererInfo(renderer, &info) == 0 &&
            (info.flags & SDL_RENDERER_TARGETTEXTURE) && SDL_GetRenderTarget(renderer) == nullptr;
 }
 
@@ -76,7 +77,7 @@ static SDL_Texture* make_copy(SDL_Renderer* renderer, SDL_Texture* picture, int 
     return copy;
 }
 
-// Draws an opaque picture over (x, y, w, h). On an accelerated renderer it
+// Draws an opaque picture over (x, y, w, h). Where the renderer can, it
 // comes from its layer's copy, made again when the picture or the scale
 // changes; a new window size at the same scale only moves the picture by
 // whole pixels, which the copy still fits. The copy covers the output pixels

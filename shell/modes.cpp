@@ -91,8 +91,14 @@ static int run_game()
         SDL_SetError("a window of %lld x %lld pixels cannot be made", (long long)width, (long long)height);
         return sdl_failure();
     }
-    game_window = SDL_CreateWindow(language_table[get_language()].texts[0], SDL_WINDOWPOS_CENTERED,
-                                   SDL_WINDOWPOS_CENTERED, (int)width, (int)height, flags);
+    // Made for OpenGL from the start, the window is not made a second time
+    // when the accelerated renderer takes it; without OpenGL, as it is.
+    const char* name = language_table[get_language()].texts[0];
+    game_window = SDL_CreateWindow(name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, (int)width, (int)height,
+                                   flags | SDL_WINDOW_OPENGL);
+    if (!game_window)
+        game_window = SDL_CreateWindow(name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, (int)width,
+                                       (int)height, flags);
     if (!game_window)
         return sdl_failure();
     game_renderer = SDL_CreateRenderer(game_window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
