@@ -5,7 +5,6 @@
 #include "draw/draw.h"
 #include "levels/levels.h"
 #include "sound/sound.h"
-#include "draw/draw.h"
 #include "text/text.h"
 
 #include <cstdio>
