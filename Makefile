@@ -58,7 +58,7 @@ soak: fuzz-build
 rebaseline: deps
 	@cmake -S . -B $(TESTING) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROSTOVA_SANITIZE=ON -DFROSTOVA_TESTS=ON >/dev/null
 	@cmake --build $(TESTING)
-	FROSTOVA_REBASELINE=1 SDL_VIDEODRIVER=dummy ./$(TESTING)/tests/test_draw --gtest_filter='Golden*'
+	FROSTOVA_REBASELINE=1 SDL_VIDEODRIVER=dummy ./$(TESTING)/tests/test_scene --gtest_filter='Golden*'
 	FROSTOVA_REBASELINE=1 SDL_VIDEODRIVER=dummy ./$(TESTING)/tests/test_shell --gtest_filter='Golden*'
 
 bench: deps

@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <cstdio>
 #include "draw/draw.h"
+#include "scene/scene.h"
 #include "levels/levels.h"
 #include "rules/rules.h"
 #include "text/text.h"

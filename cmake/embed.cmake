@@ -25,15 +25,3 @@ ${symbol}_size:
     set_source_files_properties("${asm}" PROPERTIES OBJECT_DEPENDS "${path}")
     target_sources(${target} PRIVATE "${asm}")
 endfunction()
-
-# subsystem_library(NAME SOURCES...): the static library of one subsystem
-# folder; a folder whose sources are not written yet is an empty interface.
-function(subsystem_library name)
-    if(ARGN)
-        add_library(${name} STATIC ${ARGN})
-        set(${name}_KIND PUBLIC PARENT_SCOPE)
-    else()
-        add_library(${name} INTERFACE)
-        set(${name}_KIND INTERFACE PARENT_SCOPE)
-    endif()
-endfunction()

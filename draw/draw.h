@@ -1,5 +1,5 @@
 // Drawing: the built-in pictures made into textures, the sprite sheet and
-// the screens' furniture, fonts and play scene. Everything is drawn through
+// the screens' furniture and glyph fonts. Everything is drawn through
 // the renderer kept in `textures`, on the logical screen of 768 x 672.
 #pragma once
 
@@ -204,8 +204,3 @@ extern DrawnLayout* drawn_layout;
 void note_drawn(int32_t kind, int32_t what, SDL_FRect box);
 // Begins a new line for the boxes noted next; returns its number (-1 while nothing is noted).
 int32_t note_line();
-
-// ---- Play scene ----
-
-// Draws one frame of play from `play` and its level in the level table, changing neither.
-void draw_game();

@@ -1,10 +1,6 @@
 // Shared inside the drawing subsystem only.
 #pragma once
-#include "levels/levels.h"
-
-// The frames and bars over the play field, the head-up display and the
-// overlays of the play state: the last steps of draw_game. level may be null.
-void draw_hud_and_overlays(const LevelRecord* level);
+#include "draw/draw.h"
 
 // The texture of built-in picture n; null, with the log line, when it does not decode.
 SDL_Texture* picture_texture(int picture);

@@ -4,6 +4,7 @@
 #include "shell/shell.h"
 #include "shell/local.h"
 #include "draw/draw.h"
+#include "scene/scene.h"
 #include "rules/rules.h"
 #include "text/text.h"
 

@@ -7,6 +7,7 @@
 #include "rules/rules.h"
 #include "sound/sound.h"
 #include "draw/draw.h"
+#include "scene/scene.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Reference pictures for the picture tests: a drawn picture is compared with
-// tests/draw/golden/NAME.png, each channel of each pixel to within a small
+// tests/golden/NAME.png, each channel of each pixel to within a small
 // tolerance. FROSTOVA_REBASELINE=1 writes the reference instead (look at it
 // before committing). A picture that differs is written beside the test
 // program as NAME.actual.png for a look. The PNG reader and writer come with
@@ -44,7 +44,7 @@ inline std::vector<unsigned char> surface_rgb(SDL_Surface* surface, int x0, int 
 inline void expect_golden(const std::string& name, const std::vector<unsigned char>& picture, int w, int h)
 {
     const int TOLERANCE = 8;
-    const std::string path = std::string(FROSTOVA_SOURCE_DIR) + "/tests/draw/golden/" + name + ".png";
+    const std::string path = std::string(FROSTOVA_SOURCE_DIR) + "/tests/golden/" + name + ".png";
     const char* rebaseline = getenv("FROSTOVA_REBASELINE");
     if (rebaseline && strcmp(rebaseline, "1") == 0) {
         ASSERT_NE(stbi_write_png(path.c_str(), w, h, 3, picture.data(), 3 * w), 0) << path;

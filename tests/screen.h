@@ -15,7 +15,6 @@
 #include <SDL.h>
 #include <vector>
 #include "draw/draw.h"
-#include "text/local.h"
 
 struct TestScreen {
     static const int W = 768, H = 672;
@@ -42,9 +41,6 @@ struct TestScreen {
         SDL_FreeSurface(surface);
         textures = saved_textures;
         background_theme = saved_theme;
-        // The text picture's texture went with the renderer.
-        atlas_texture = nullptr;
-        atlas_language = -1;
     }
     TestScreen(const TestScreen&) = delete;
     TestScreen& operator=(const TestScreen&) = delete;

@@ -20,7 +20,7 @@
 #include "shell/shell.h"
 #include "text/local.h"
 #include "text/text.h"
-#include "tests/screen.h"
+#include "tests/text_screen.h"
 #include "stb_image.h"
 
 namespace {
@@ -304,7 +304,7 @@ enum { TABLE_LEVELS = 24 };
 
 class ScreenLayout : public ::testing::Test {
 protected:
-    TestScreen screen;
+    TextScreen screen;
     MainLoop loop{};
     DrawnLayout notes{};
     SDL_Texture* stand_in_picture = nullptr;

@@ -11,7 +11,7 @@
 #include "shell/shell.h"
 #include "text/text.h"
 #include "tests/golden.h"
-#include "tests/screen.h"
+#include "tests/text_screen.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ SDL_Point centre(float x, float y, float scale, int sprite)
 
 class Title : public ::testing::Test {
 protected:
-    TestScreen screen;
+    TextScreen screen;
     int32_t saved_frame = frame_counter;
     int32_t saved_language = get_language();
     uint32_t saved_banner = locale_banner;
@@ -87,7 +87,7 @@ protected:
     // The topmost row in column x where sprite shows, or -1.
     int top_of(int sprite, int x)
     {
-        for (int y = 0; y < TestScreen::H; y++)
+        for (int y = 0; y < TextScreen::H; y++)
             if (screen.sprite_at(x, y) == sprite)
                 return y;
         return -1;
@@ -181,7 +181,7 @@ TEST_F(Title, OwnLevelsHintShowsWhileTheFileExists)
     fclose(f);
 
     draw(0);
-    const std::vector<unsigned char> without = surface_rgb(screen.surface, 0, 590, TestScreen::W, 40);
+    const std::vector<unsigned char> without = surface_rgb(screen.surface, 0, 590, TextScreen::W, 40);
     const struct {
         const char* what;
         std::string path;
@@ -194,7 +194,7 @@ TEST_F(Title, OwnLevelsHintShowsWhileTheFileExists)
     for (const auto& k : cases) {
         snprintf(own_levels_path, sizeof own_levels_path, "%s", k.path.c_str());
         draw(0);
-        EXPECT_EQ(surface_rgb(screen.surface, 0, 590, TestScreen::W, 40) != without, k.shown) << k.what;
+        EXPECT_EQ(surface_rgb(screen.surface, 0, 590, TextScreen::W, 40) != without, k.shown) << k.what;
     }
     remove(there.c_str());
     rmdir(folder);

@@ -1,7 +1,7 @@
 // The play scene with the game's own art: fixture scenes drawn and compared
-// with reference pictures in tests/draw/golden/; FROSTOVA_REBASELINE=1 writes
+// with reference pictures in tests/golden/; FROSTOVA_REBASELINE=1 writes
 // those references instead.
-#include "tests/draw/scene_fixture.h"
+#include "tests/scene/scene_fixture.h"
 #include <cstdlib>
 #include <cstring>
 #include <string>

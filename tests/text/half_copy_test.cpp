@@ -7,16 +7,16 @@
 #include <vector>
 #include "draw/draw.h"
 #include "text/local.h"
-#include "tests/screen.h"
+#include "tests/text_screen.h"
 
 namespace {
 
 // A backdrop that blending shows through: bands of colour and alpha.
-void draw_backdrop(TestScreen& screen)
+void draw_backdrop(TextScreen& screen)
 {
     screen.clear(40, 60, 90);
     for (int i = 0; i < 12; i++)
-        fill_rect(0, 56 * i, TestScreen::W, 28, 0x80000000u | uint32_t(20 * i) << 16 | uint32_t(200 - 15 * i));
+        fill_rect(0, 56 * i, TextScreen::W, 28, 0x80000000u | uint32_t(20 * i) << 16 | uint32_t(200 - 15 * i));
 }
 
 // Every sprite straight, mirrored, turned and faded, at positions between
@@ -51,17 +51,17 @@ void draw_texts()
 }
 
 // The screen's pixels after drawing.
-std::vector<uint32_t> drawn(TestScreen& screen, void (*draw)())
+std::vector<uint32_t> drawn(TextScreen& screen, void (*draw)())
 {
     draw_backdrop(screen);
     draw();
     screen.flush();
     const uint32_t* pixels = static_cast<const uint32_t*>(screen.surface->pixels);
-    return std::vector<uint32_t>(pixels, pixels + TestScreen::W * TestScreen::H);
+    return std::vector<uint32_t>(pixels, pixels + TextScreen::W * TextScreen::H);
 }
 
 // Draws with the half copies and again with the sheets alone.
-void expect_same_pixels(TestScreen& screen, void (*draw)())
+void expect_same_pixels(TextScreen& screen, void (*draw)())
 {
     const std::vector<uint32_t> with_halves = drawn(screen, draw);
     const TextureSet kept = textures;
@@ -81,7 +81,7 @@ void expect_same_pixels(TestScreen& screen, void (*draw)())
 
 class HalfCopies : public ::testing::TestWithParam<Uint32> {
 protected:
-    TestScreen screen{GetParam()};
+    TextScreen screen{GetParam()};
     int32_t saved_language = get_language();
 
     void SetUp() override
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(SurfaceFormats, HalfCopies, ::testing::Values(SDL_PIXEL
 // size on an output drawn pixel for pixel.
 TEST(HalfCopy, OnlyServesCopiesToTheHalfSizeOnAnUnscaledOutput)
 {
-    TestScreen screen;
+    TextScreen screen;
     ASSERT_NE(screen.renderer, nullptr);
     SDL_Texture* sheet = screen.plain(200, 100, COLOUR_WHITE);
     const SDL_Rect pieces[2] = {{0, 0, 96, 96}, {101, 3, 33, 17}};

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include "draw/draw.h"
-#include "draw/local.h"
+#include "scene/local.h"
+#include "scene/scene.h"
 #include "levels/levels.h"
 #include "rules/rules.h"
 

@@ -1,5 +1,5 @@
 // The play scene: snowballs, particles and pop-ups.
-#include "tests/draw/scene_fixture.h"
+#include "tests/scene/scene_fixture.h"
 
 namespace {
 

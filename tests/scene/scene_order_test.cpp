@@ -1,5 +1,5 @@
 // The play scene: the order of its steps, and that drawing changes nothing.
-#include "tests/draw/scene_fixture.h"
+#include "tests/scene/scene_fixture.h"
 
 namespace {
 

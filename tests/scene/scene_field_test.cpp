@@ -1,6 +1,6 @@
 // The play scene: blocks, items, snow caps, icicles and shadows, the
 // portals and the door.
-#include "tests/draw/scene_fixture.h"
+#include "tests/scene/scene_fixture.h"
 
 namespace {
 

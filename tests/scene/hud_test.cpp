@@ -5,11 +5,12 @@
 #include <SDL.h>
 #include <cstring>
 #include "draw/draw.h"
+#include "scene/scene.h"
 #include "levels/levels.h"
 #include "rules/rules.h"
 #include "text/text.h"
 #include "tests/golden.h"
-#include "tests/screen.h"
+#include "tests/text_screen.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ const char* danish(int message)
 
 class Hud : public ::testing::Test {
 protected:
-    TestScreen screen;
+    TextScreen screen;
     int32_t saved_count = level_count;
     LevelRecord saved_levels[2] = {level_table[0], level_table[1]};
 

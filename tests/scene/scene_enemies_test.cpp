@@ -1,6 +1,6 @@
 // The play scene: enemy sprites, mirroring, fading in, the freeze marker
 // and the ghost's bob and the icicle's shake.
-#include "tests/draw/scene_fixture.h"
+#include "tests/scene/scene_fixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The play scene: the hero's pose, facing, lift and fading.
-#include "tests/draw/scene_fixture.h"
+#include "tests/scene/scene_fixture.h"
 
 namespace {
 

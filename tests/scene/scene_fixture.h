@@ -5,9 +5,10 @@
 #include <SDL.h>
 #include <vector>
 #include "draw/draw.h"
+#include "scene/scene.h"
 #include "levels/levels.h"
 #include "rules/rules.h"
-#include "tests/screen.h"
+#include "tests/text_screen.h"
 
 // Quarters of a marked sprite as they read from the blue channel.
 enum { TOP_LEFT = 0, TOP_RIGHT = 1, BOTTOM_LEFT = 2, BOTTOM_RIGHT = 3 };
@@ -42,7 +43,7 @@ inline int item_code(char ch)
 
 class Scene : public ::testing::Test {
 protected:
-    TestScreen screen;
+    TextScreen screen;
     int32_t saved_count = level_count;
     LevelRecord saved_level = level_table[0];
 

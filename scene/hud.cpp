@@ -4,7 +4,7 @@
 // the rest of the play scene this only reads the play state and the level.
 #include <cstdio>
 #include "draw/draw.h"
-#include "draw/local.h"
+#include "scene/local.h"
 #include "rules/rules.h"
 #include "text/text.h"
 
