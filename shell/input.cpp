@@ -13,9 +13,6 @@
 // A stick counts as pushed beyond this far from its centre.
 enum { STICK_THRESHOLD = 16000 };
 
-// The music's volume while it is switched on.
-enum { MUSIC_ON_PERCENT = 80 };
-
 // The bits whose new press counts, not only their holding.
 static const uint32_t PRESS_BITS = INPUT_UP | INPUT_ACTION | INPUT_THROW;
 

@@ -1,6 +1,9 @@
 // Sound: starting effects on the four effect voices and loading their segments.
 #include "sound/local.h"
 
+// A segment's amplitude falls to this share of its volume over the segment.
+static const float SEGMENT_DECAY = 0.7f;
+
 void load_segment(Voice* voice)
 {
     const EffectSegment* s = &voice->effect->segments[voice->segment];
@@ -11,7 +14,7 @@ void load_segment(Voice* voice)
     osc->f_end = s->f_end;
     osc->duty = s->duty;
     osc->amp_start = s->volume;
-    osc->amp_end = s->volume * 0.7f;
+    osc->amp_end = s->volume * SEGMENT_DECAY;
     int32_t length = (int32_t)((s->ms * (float)SAMPLE_RATE) / 1000.0f);
     osc->length = length;
     voice->segment_left = length;
@@ -21,7 +24,7 @@ void load_segment(Voice* voice)
 
 void play_effect(int n)
 {
-    if ((unsigned)n > 15)
+    if ((unsigned)n >= EFFECT_COUNT)
         return;
     lock_audio();
     Voice* chosen = nullptr;

@@ -4,6 +4,19 @@
 
 enum { SAMPLE_RATE = 48000, MUSIC_VOICES = 4, EFFECT_VOICES = 4, EFFECT_COUNT = 16, SONG_COUNT = 6 };
 
+// The waveforms a tone is made of; a song track of noise is its drums.
+enum : uint32_t {
+    WAVE_PULSE = 0,
+    WAVE_TRIANGLE = 1,
+    WAVE_NOISE = 2,
+    WAVE_SAW = 3,  // and any number not named here
+};
+
+// The music's volume while it is switched on, and that as the gain it gives,
+// which is also the gain the synthesiser starts with.
+enum { MUSIC_ON_PERCENT = 80 };
+constexpr float MUSIC_ON_VOLUME = (float)MUSIC_ON_PERCENT / 100.0f;
+
 // Sound effects, by what they sound for.
 enum {
     EFFECT_JUMP = 0,         // the hero takes off
@@ -38,7 +51,7 @@ enum {
 // One tone generator; phase and the noise fields run on from tone to tone.
 struct Oscillator {
     uint32_t active;      // 1 while the tone sounds
-    uint32_t wave;        // 0 pulse, 1 triangle, 2 noise, anything else saw
+    uint32_t wave;        // a WAVE_ code
     double phase;         // 0 <= phase < 1 (not used by noise)
     double f_start;       // Hz at the first sample
     double f_end;         // Hz towards which the tone slides over its length
@@ -54,7 +67,7 @@ struct Oscillator {
 };
 
 struct EffectSegment {
-    uint32_t wave;
+    uint32_t wave;  // a WAVE_ code
     float f_start;
     float f_end;
     float ms;       // lasts ms * 48 samples
@@ -68,7 +81,7 @@ struct SoundEffect {
 };
 
 struct SongTrack {
-    uint32_t wave;       // 0 pulse, 1 triangle, 2 drums
+    uint32_t wave;       // WAVE_PULSE, WAVE_TRIANGLE or, for the drums, WAVE_NOISE
     float duty;
     float volume;
     const char* notes;   // note text; null for a track the song does not have

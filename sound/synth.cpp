@@ -8,8 +8,8 @@ Voice music_voices[MUSIC_VOICES];
 Voice effect_voices[EFFECT_VOICES];
 int32_t current_song = SONG_NONE;
 double samples_per_step;
-float music_volume = 0.8f;
-float music_gain = 0.8f;
+float music_volume = MUSIC_ON_VOLUME;
+float music_gain = MUSIC_ON_VOLUME;
 float effect_volume = 1.0f;
 uint32_t audio_device;
 
@@ -17,13 +17,15 @@ uint32_t audio_device;
 // long enough for the longest note of any song; filled once, before the
 // first song plays.
 enum { VIBRATO_TABLE = 131072 };
-static const float NOTE_VIBRATO = 0.12f;
 static float vibrato_table[VIBRATO_TABLE];
 static bool vibrato_table_ready;
 
+// How fast the vibrato swings, in Hz.
+static const float VIBRATO_RATE = 5.5f;
+
 static float vibrato_factor(int32_t pos, float depth)
 {
-    float x = (float)(2 * pos) * 3.14159f * 5.5f / (float)SAMPLE_RATE;
+    float x = (float)(2 * pos) * 3.14159f * VIBRATO_RATE / (float)SAMPLE_RATE;
     return exp2f(sinf(x) * depth / 12.0f);
 }
 
@@ -54,12 +56,16 @@ static SteadyTone steady_tone(const Oscillator& o)
     SteadyTone s{};
     float t = (float)o.pos / (float)o.length;
     s.f = (float)(o.f_start + (double)t * (o.f_end - o.f_start));
-    if (o.wave == 2)
+    if (o.wave == WAVE_NOISE)
         s.hold = (int32_t)((float)SAMPLE_RATE / (s.f + 1.0f));
     else
         s.step = (double)(s.f / (float)SAMPLE_RATE);
     return s;
 }
+
+// Every tone fades in over its first 2 ms and out over its last 5 ms, so
+// that no tone starts or stops with a click.
+enum { FADE_IN = 96, FADE_OUT = 240 };
 
 // One sample of an active tone. With STEADY the frequency terms come from
 // steady, which holds exactly what they evaluate to for such a tone.
@@ -82,15 +88,15 @@ static inline float tone_step(Oscillator& o, const SteadyTone& steady)
         }
     }
     float a = o.amp_start + (o.amp_end - o.amp_start) * t;
-    if (o.pos < 96)
-        a = a * ((float)o.pos / 96.0f);
+    if (o.pos < FADE_IN)
+        a = a * ((float)o.pos / (float)FADE_IN);
     int32_t r = o.length - o.pos;
-    if (r < 240)
-        a = a * ((float)r / 240.0f);
+    if (r < FADE_OUT)
+        a = a * ((float)r / (float)FADE_OUT);
     o.pos++;
 
     float w;
-    if (o.wave == 2) {
+    if (o.wave == WAVE_NOISE) {
         o.noise_hold++;
         int32_t h = STEADY ? steady.hold : (int32_t)((float)SAMPLE_RATE / (f + 1.0f));
         if (o.noise_hold >= h) {
@@ -107,9 +113,9 @@ static inline float tone_step(Oscillator& o, const SteadyTone& steady)
         else if (!(o.phase >= 0.0 && o.phase < 1.0))
             o.phase = o.phase - floor(o.phase);
         float p = (float)o.phase;
-        if (o.wave == 0)
+        if (o.wave == WAVE_PULSE)
             w = p < o.duty ? 1.0f : -1.0f;
-        else if (o.wave == 1)
+        else if (o.wave == WAVE_TRIANGLE)
             w = p < 0.5f ? 4.0f * p - 1.0f : 3.0f - 4.0f * p;
         else
             w = 2.0f * p - 1.0f;
@@ -128,9 +134,9 @@ float voice_sample(Oscillator* osc)
 // most count: there tone_step's amplitude is the bare slide.
 static int clear_of_fades(const Oscillator& o, int count)
 {
-    if (o.pos < 96 || o.pos > o.length - 240)
+    if (o.pos < FADE_IN || o.pos > o.length - FADE_OUT)
         return 0;
-    int clear = o.length - 239 - o.pos;
+    int clear = o.length - (FADE_OUT - 1) - o.pos;
     return clear < count ? clear : count;
 }
 
@@ -207,7 +213,7 @@ WIDE_WHERE_ABLE static void render_clear(Oscillator& o, const SteadyTone* steady
     double step[CHUNK];
     int32_t hold[CHUNK];
     float p[CHUNK];
-    const bool noise = o.wave == 2;
+    const bool noise = o.wave == WAVE_NOISE;
     for (int done = 0; done < count; done += CHUNK) {
         const int n = count - done < CHUNK ? count - done : CHUNK;
         const int32_t pos = o.pos;
@@ -268,11 +274,11 @@ WIDE_WHERE_ABLE static void render_clear(Oscillator& o, const SteadyTone* steady
                 step[j] = (double)(f[j] / (float)SAMPLE_RATE);
         o.phase = advance_phase(o.phase, step, p, n);
         float* out = mix + done;
-        if (o.wave == 0) {
+        if (o.wave == WAVE_PULSE) {
             const float duty = o.duty;
             for (int j = 0; j < n; j++)
                 out[j] = out[j] + amp[j] * (p[j] < duty ? 1.0f : -1.0f);
-        } else if (o.wave == 1) {
+        } else if (o.wave == WAVE_TRIANGLE) {
             for (int j = 0; j < n; j++)
                 out[j] = out[j] + amp[j] * (p[j] < 0.5f ? 4.0f * p[j] - 1.0f : 3.0f - 4.0f * p[j]);
         } else {
@@ -409,8 +415,8 @@ void sound_reset()
     std::memset(effect_voices, 0, sizeof effect_voices);
     current_song = SONG_NONE;
     samples_per_step = 0.0;
-    music_volume = 0.8f;
-    music_gain = 0.8f;
+    music_volume = MUSIC_ON_VOLUME;
+    music_gain = MUSIC_ON_VOLUME;
     effect_volume = 1.0f;
     unlock_audio();
 }

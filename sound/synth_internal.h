@@ -3,6 +3,9 @@
 #pragma once
 #include "sound/sound.h"
 
+// The vibrato depth, in semitones, that long notes carry.
+constexpr float NOTE_VIBRATO = 0.12f;
+
 // Semitones above c of each note letter, by letter from 'a'.
 extern const int32_t note_semitones[7];
 

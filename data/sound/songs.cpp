@@ -7,7 +7,7 @@ const Song songs[SONG_COUNT] = {
     // 0: title; A minor over an A pedal
     {92, 4, {
         // melody
-        {1, 0.5f, 0.55f,
+        {WAVE_TRIANGLE, 0.5f, 0.55f,
          "a4/4 c5/4 e5/4 d5/2 c5/2 "
          "b4/8 g4/4 b4/4 "
          "c5/4 d5/4 e5/12 r/4 f5/4 e5/4 "
@@ -17,26 +17,26 @@ const Song songs[SONG_COUNT] = {
         // broken chords over the pedal: A minor, coloured by its seventh and
         // eleventh, with only a, d, e and g on the beats (the melody may be on
         // any of its notes there) and c between them
-        {0, 0.125f, 0.12f,
+        {WAVE_PULSE, 0.125f, 0.12f,
          "a3/1 e4/1 a4/1 c5/1 e5/1 c5/1 a4/1 e4/1 a3/1 d4/1 g4/1 c5/1 e5/1 c5/1 g4/1 e4/1 "
          "a3/1 e4/1 g4/1 c5/1 e5/1 c5/1 g4/1 e4/1 a3/1 e4/1 g4/1 c5/1 d5/1 c5/1 g4/1 e4/1 "
          "a3/1 d4/1 a4/1 c5/1 e5/1 c5/1 a4/1 d4/1 a3/1 d4/1 g4/1 c5/1 d5/1 c5/1 g4/1 e4/1 "
          "a3/1 e4/1 a4/1 c5/1 e5/1 c5/1 a4/1 e4/1 a3/1 d4/1 g4/1 c5/1 e5/1 a4/1 e4/1 a3/1 "},
         // bass: an A pedal, so that the melody, which slips 8 steps against
         // these tracks on every pass, meets the same harmony wherever it is
-        {1, 0.5f, 0.35f,
+        {WAVE_TRIANGLE, 0.5f, 0.35f,
          "a2/16 "
          "a2/16 "
          "a2/16 "
          "a2/16 "},
         // drums
-        {2, 0, 0,
+        {WAVE_NOISE, 0, 0,
          ""},
     }},
     // 1: levels of the first world, even level index; C major, C Am F G C Am D7 G
     {132, 4, {
         // melody
-        {0, 0.25f, 0.22f,
+        {WAVE_PULSE, 0.25f, 0.22f,
          "g4/2 c5/2 e5/2 g5/2 e5/4 d5/2 c5/2 "
          "a4/2 c5/2 e5/2 a5/10 "
          "a5/2 g5/2 f5/2 e5/2 f5/4 a5/4 "
@@ -46,7 +46,7 @@ const Song songs[SONG_COUNT] = {
          "f#5/2 e5/2 d5/2 f#5/2 a5/4 c6/4 "
          "b5/12 r/4 "},
         // broken chords
-        {0, 0.125f, 0.08f,
+        {WAVE_PULSE, 0.125f, 0.08f,
          "c4/1 e4/1 g4/1 c5/1 g4/1 e4/1 c4/1 e4/1 c4/1 e4/1 g4/1 c5/1 g4/1 e4/1 c4/1 e4/1 "
          "a3/1 c4/1 e4/1 a4/1 e4/1 c4/1 a3/1 c4/1 a3/1 c4/1 e4/1 a4/1 e4/1 c4/1 a3/1 c4/1 "
          "f3/1 a3/1 c4/1 f4/1 c4/1 a3/1 f3/1 a3/1 f3/1 a3/1 c4/1 f4/1 c4/1 a3/1 f3/1 a3/1 "
@@ -56,7 +56,7 @@ const Song songs[SONG_COUNT] = {
          "d4/1 f#4/1 a4/1 c5/1 a4/1 f#4/1 d4/1 f#4/1 d4/1 f#4/1 a4/1 c5/1 a4/1 f#4/1 d4/1 f#4/1 "
          "g3/1 b3/1 d4/1 g4/1 d4/1 b3/1 g3/1 b3/1 g3/1 b3/1 d4/1 g4/1 d4/1 b3/1 g3/1 b3/1 "},
         // bass
-        {1, 0.5f, 0.45f,
+        {WAVE_TRIANGLE, 0.5f, 0.45f,
          "c2/2 c3/2 g2/2 c3/2 c2/2 c3/2 g2/2 c3/2 "
          "a2/2 a3/2 e3/2 a3/2 a2/2 a3/2 e3/2 a3/2 "
          "f2/2 f3/2 c3/2 f3/2 f2/2 f3/2 c3/2 f3/2 "
@@ -66,13 +66,13 @@ const Song songs[SONG_COUNT] = {
          "d2/2 d3/2 a2/2 d3/2 d2/2 d3/2 a2/2 c3/2 "
          "g2/2 g3/2 d3/2 g3/2 g2/2 g3/2 d3/2 b2/2 "},
         // drums
-        {2, 0, 0.25f,
+        {WAVE_NOISE, 0, 0.25f,
          "k/2 h/2 s/2 h/2 k/2 h/2 s/2 h/1 h/1 "},
     }},
     // 2: levels of the first world, odd level index; C major, F G Em Am F G C C
     {120, 4, {
         // melody
-        {0, 0.5f, 0.16f,
+        {WAVE_PULSE, 0.5f, 0.16f,
          "c5/4 a4/2 c5/2 f5/4 c5/4 "
          "d5/4 b4/2 d5/2 g5/4 f5/4 "
          "e5/2 g5/2 b5/4 a5/2 g5/2 e5/4 "
@@ -82,7 +82,7 @@ const Song songs[SONG_COUNT] = {
          "c6/4 g5/2 a5/2 g5/2 e5/2 d5/2 e5/2 "
          "c5/12 r/4 "},
         // broken chords
-        {0, 0.25f, 0.07f,
+        {WAVE_PULSE, 0.25f, 0.07f,
          "f3/2 c4/2 f4/2 a4/2 f3/2 c4/2 f4/2 a4/2 "
          "g3/2 d4/2 g4/2 b4/2 g3/2 d4/2 g4/2 b4/2 "
          "e3/2 b3/2 e4/2 g4/2 e3/2 b3/2 e4/2 g4/2 "
@@ -92,7 +92,7 @@ const Song songs[SONG_COUNT] = {
          "c4/2 g4/2 c5/2 e5/2 c4/2 g4/2 c5/2 e5/2 "
          "c4/2 g4/2 c5/2 e5/2 c4/2 g4/2 c5/2 e5/2 "},
         // bass
-        {1, 0.5f, 0.45f,
+        {WAVE_TRIANGLE, 0.5f, 0.45f,
          "f2/4 c3/4 f3/4 c3/4 "
          "g2/4 d3/4 g3/4 d3/4 "
          "e2/4 b2/4 e3/4 b2/4 "
@@ -102,7 +102,7 @@ const Song songs[SONG_COUNT] = {
          "c2/4 g2/4 c3/4 g2/4 "
          "c3/4 g2/4 e2/4 g2/4 "},
         // drums
-        {2, 0, 0.22f,
+        {WAVE_NOISE, 0, 0.22f,
          "k/3 h/1 h/2 h/2 s/2 h/2 k/2 h/2 "
          "k/2 h/2 h/2 h/2 s/2 h/2 h/1 h/1 h/2 "},
     }},
@@ -112,23 +112,23 @@ const Song songs[SONG_COUNT] = {
     // keeps every one of those meetings consonant.
     {140, 2, {
         // melody
-        {0, 0.25f, 0.25f,
+        {WAVE_PULSE, 0.25f, 0.25f,
          "g4/2 g4/2 c5/4 e5/2 e5/2 g5/4 "
          "e5/2 g5/2 a5/2 g5/2 c6/4 e6/4 "
          "c6/12 r/32 "},
         // bass: the triad broken, its low c held across a bar line so that
         // each bar sounds more than one note of the chord
-        {1, 0.5f, 0.4f,
+        {WAVE_TRIANGLE, 0.5f, 0.4f,
          "c3/4 e3/4 g2/4 c2/16 "
          "g2/4 c3/4 e3/4 g3/4 c3/4 "
          "r/32 "},
-        {0, 0, 0, nullptr},
-        {0, 0, 0, nullptr},
+        {},  // no third track
+        {},  // nor a fourth
     }},
     // 4: levels after one change of world; E minor, Em C G D Em C Am D
     {108, 4, {
         // melody
-        {1, 0.5f, 0.5f,
+        {WAVE_TRIANGLE, 0.5f, 0.5f,
          "b4/6 e5/2 g5/6 b5/2 "
          "e5/2 g5/6 c6/2 g5/6 "
          "b5/6 a5/2 g5/8 "
@@ -138,7 +138,7 @@ const Song songs[SONG_COUNT] = {
          "c6/8 a5/4 e5/4 "
          "d5/16 "},
         // broken chords
-        {0, 0.125f, 0.07f,
+        {WAVE_PULSE, 0.125f, 0.07f,
          "e3/1 b3/1 e4/1 g4/1 e4/1 b3/1 e3/1 g3/1 e3/1 b3/1 e4/1 g4/1 e4/1 b3/1 e3/1 g3/1 "
          "c4/1 g4/1 c5/1 e5/1 c5/1 g4/1 c4/1 e4/1 c4/1 g4/1 c5/1 e5/1 c5/1 g4/1 c4/1 e4/1 "
          "g3/1 d4/1 g4/1 b4/1 g4/1 d4/1 g3/1 b3/1 g3/1 d4/1 g4/1 b4/1 g4/1 d4/1 g3/1 b3/1 "
@@ -148,7 +148,7 @@ const Song songs[SONG_COUNT] = {
          "a3/1 e4/1 a4/1 c5/1 a4/1 e4/1 a3/1 c4/1 a3/1 e4/1 a4/1 c5/1 a4/1 e4/1 a3/1 c4/1 "
          "d4/1 a4/1 d5/1 f#5/1 d5/1 a4/1 d4/1 f#4/1 d4/1 a4/1 d5/1 f#5/1 d5/1 a4/1 d4/1 f#4/1 "},
         // bass
-        {1, 0.5f, 0.42f,
+        {WAVE_TRIANGLE, 0.5f, 0.42f,
          "e2/2 b2/2 e3/2 b2/2 e2/2 b2/2 e3/2 b2/2 "
          "c2/2 g2/2 c3/2 g2/2 c2/2 g2/2 c3/2 g2/2 "
          "g2/2 d3/2 g3/2 d3/2 g2/2 d3/2 g3/2 d3/2 "
@@ -158,14 +158,14 @@ const Song songs[SONG_COUNT] = {
          "a2/2 e3/2 a3/2 e3/2 a2/2 e3/2 a3/2 e3/2 "
          "d2/2 a2/2 d3/2 a2/2 d2/2 a2/2 d3/2 a2/2 "},
         // drums
-        {2, 0, 0.18f,
+        {WAVE_NOISE, 0, 0.18f,
          "k/4 h/2 h/2 s/4 h/2 h/2 "},
     }},
     // 5: levels after more changes of world; D dorian, Dm G Dm C F G Em Am,
     // driven by a 3 + 3 + 2 figure in the broken chords and the tune
     {126, 4, {
         // melody
-        {0, 0.25f, 0.2f,
+        {WAVE_PULSE, 0.25f, 0.2f,
          "a4/3 d5/3 f5/2 a5/8 "
          "b5/3 a5/3 g5/2 d5/4 e5/4 "
          "f5/6 e5/2 d5/4 a4/4 "
@@ -175,7 +175,7 @@ const Song songs[SONG_COUNT] = {
          "g5/6 e5/2 b4/4 e5/4 "
          "c5/3 e5/3 a5/10 "},
         // broken chords: root, fifth, octave twice, then the third
-        {0, 0.125f, 0.07f,
+        {WAVE_PULSE, 0.125f, 0.07f,
          "d4/1 a4/1 d5/1 d4/1 a4/1 d5/1 f4/1 a4/1 d4/1 a4/1 d5/1 d4/1 a4/1 d5/1 f5/1 d5/1 "
          "g3/1 d4/1 g4/1 g3/1 d4/1 g4/1 b3/1 d4/1 g3/1 d4/1 g4/1 g3/1 d4/1 g4/1 b4/1 g4/1 "
          "d4/1 a4/1 d5/1 d4/1 a4/1 d5/1 f4/1 a4/1 d4/1 a4/1 d5/1 d4/1 a4/1 d5/1 f5/1 d5/1 "
@@ -185,7 +185,7 @@ const Song songs[SONG_COUNT] = {
          "e3/1 b3/1 e4/1 e3/1 b3/1 e4/1 g3/1 b3/1 e3/1 b3/1 e4/1 e3/1 b3/1 e4/1 g4/1 e4/1 "
          "a3/1 e4/1 a4/1 a3/1 e4/1 a4/1 c4/1 e4/1 a3/1 e4/1 a4/1 a3/1 e4/1 a4/1 c5/1 a4/1 "},
         // bass: root held, root and fifth, octave, fifth and third
-        {1, 0.5f, 0.45f,
+        {WAVE_TRIANGLE, 0.5f, 0.45f,
          "d2/4 d2/2 a2/2 d3/4 a2/2 f2/2 "
          "g2/4 g2/2 d3/2 g3/4 d3/2 b2/2 "
          "d2/4 d2/2 a2/2 d3/4 a2/2 f2/2 "
@@ -195,7 +195,7 @@ const Song songs[SONG_COUNT] = {
          "e2/4 e2/2 b2/2 e3/4 b2/2 g2/2 "
          "a2/4 a2/2 e3/2 a3/4 e3/2 c3/2 "},
         // drums
-        {2, 0, 0.2f,
+        {WAVE_NOISE, 0, 0.2f,
          "k/4 h/1 h/1 h/2 s/4 h/1 h/1 h/1 h/1 "},
     }},
 };

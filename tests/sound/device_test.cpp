@@ -50,7 +50,7 @@ TEST_F(Device, MutedMusicRunsOnUnderTheEffects)
     set_volumes(0, 100);
     audio_render(muted.data(), 30000);
     EXPECT_EQ(muted, effect_alone);
-    set_volumes(80, 100);
+    set_volumes(MUSIC_ON_PERCENT, 100);
     audio_render(later.data(), 20000);
 
     sound_reset();
@@ -70,7 +70,7 @@ TEST_F(Device, MusicSwitchFadesWithoutAJump)
     audio_render(full.data(), (int)full.size());
 
     struct Case { const char* what; int from, to; };
-    const Case cases[] = {{"off", 80, 0}, {"on", 0, 80}};
+    const Case cases[] = {{"off", MUSIC_ON_PERCENT, 0}, {"on", 0, MUSIC_ON_PERCENT}};
     for (const Case& c : cases) {
         sound_reset();
         play_music(1);
@@ -86,7 +86,7 @@ TEST_F(Device, MusicSwitchFadesWithoutAJump)
         for (int k = 0; k < fade + after; k++) {
             if (std::abs(full[before + k]) < 2000)
                 continue;
-            float shown = (float)faded[k] / (float)full[before + k] * 0.8f;
+            float shown = (float)faded[k] / (float)full[before + k] * MUSIC_ON_VOLUME;
             ASSERT_LE(std::abs(shown - gain), (float)(k - at) / 144.0f + 0.01f) << c.what << " at sample " << k;
             gain = shown;
             at = k;

@@ -88,7 +88,7 @@ inline std::vector<Meeting> song_meetings(const Song& song)
     int pass = 1;
     for (int i = 1; i < song.track_count; i++) {
         const SongTrack& t = song.tracks[i];
-        if (t.wave == 2 || !t.notes || !*t.notes)
+        if (t.wave == WAVE_NOISE || !t.notes || !*t.notes)
             continue;
         parts.push_back(pitches_by_step(t.notes));
         pass = std::lcm(pass, (int)parts.back().size());

@@ -11,8 +11,8 @@ namespace {
 
 const double STEP_AT_92 = (2880000.0 / 92) * 0.25;
 
-const SongTrack tone_track = {1, 0.5f, 0.55f, "c4/1 "};
-const SongTrack drum_track = {2, 0.0f, 0.25f, "k/1 "};
+const SongTrack tone_track = {WAVE_TRIANGLE, 0.5f, 0.55f, "c4/1 "};
+const SongTrack drum_track = {WAVE_NOISE, 0.0f, 0.25f, "k/1 "};
 
 struct Songs : ::testing::Test {
     void SetUp() override
@@ -43,8 +43,8 @@ TEST_F(Songs, NoteTokensGivePitchLengthAndVibrato)
         {"bb3", 233.08, 7826, 0.0f},
         {"b3", 246.94, 7826, 0.0f},
         {"ab", 27.5, 7826, 0.0f},        // no digit after the b: no flat, octave 0
-        {"e5/12", 659.26, 93913, 0.12f},
-        {"e5/6", 659.26, 46956, 0.12f},
+        {"e5/12", 659.26, 93913, NOTE_VIBRATO},
+        {"e5/6", 659.26, 46956, NOTE_VIBRATO},
         {"e5/5", 659.26, 39130, 0.0f},
         {"c4/0", 261.63, 0, 0.0f},
         {"c4/x", 261.63, 0, 0.0f},       // no digits: no steps
@@ -59,7 +59,7 @@ TEST_F(Songs, NoteTokensGivePitchLengthAndVibrato)
         EXPECT_EQ(v.note_left, c.length) << c.text;
         EXPECT_EQ(v.osc.length, c.length) << c.text;
         EXPECT_EQ(v.osc.vibrato, c.vibrato) << c.text;
-        EXPECT_EQ(v.osc.wave, 1u) << c.text;
+        EXPECT_EQ(v.osc.wave, WAVE_TRIANGLE) << c.text;
         EXPECT_EQ(v.osc.duty, 0.5f) << c.text;
         EXPECT_EQ(v.osc.amp_start, 0.55f) << c.text;
         EXPECT_FLOAT_EQ(v.osc.amp_end, 0.3025f) << c.text;
@@ -108,7 +108,7 @@ TEST_F(Songs, DrumTokensHitByTheirFirstLetter)
         EXPECT_EQ(v.osc.amp_start, c.amp) << c.text;
         EXPECT_EQ(v.osc.amp_end, 0.0f) << c.text;
         if (c.active) {
-            EXPECT_EQ(v.osc.wave, 2u) << c.text;
+            EXPECT_EQ(v.osc.wave, WAVE_NOISE) << c.text;
         }
         EXPECT_EQ(v.osc.duty, 0.3f) << c.text;
         EXPECT_EQ(v.osc.vibrato, 0.7f) << c.text;
@@ -137,7 +137,7 @@ TEST_F(Songs, LongRunOfCharactersIsCutAfterFifteen)
 
 TEST_F(Songs, ReaderWrapsToTheStartOfItsTrack)
 {
-    const SongTrack track = {0, 0.25f, 0.2f, "c4/1 d4/1 "};
+    const SongTrack track = {WAVE_PULSE, 0.25f, 0.2f, "c4/1 d4/1 "};
     Voice v{};
     v.cursor = track.notes + 9;  // at the trailing space
     read_token(&v, &track);
@@ -148,7 +148,7 @@ TEST_F(Songs, ReaderWrapsToTheStartOfItsTrack)
 TEST_F(Songs, TrackWithNothingToPlayRestsInsteadOfReadingForEver)
 {
     for (const char* text : {"", "    ", "x4/2 R/2 zz ", "/4 "}) {
-        const SongTrack track = {0, 0.25f, 0.2f, text};
+        const SongTrack track = {WAVE_PULSE, 0.25f, 0.2f, text};
         Voice v{};
         v.cursor = text;
         v.osc.f_start = 123.0;

@@ -28,7 +28,7 @@ Oscillator steady_tone(uint32_t wave, double hz)
 
 TEST_F(Synth, NoiseSeededWith12345HoldsItsFirstRenewedValue)
 {
-    Oscillator osc = steady_tone(2, 48000.0);  // renewed on every sample
+    Oscillator osc = steady_tone(WAVE_NOISE, 48000.0);  // renewed on every sample
     osc.noise_seed = 12345;
     voice_sample(&osc);
     EXPECT_EQ(osc.noise_value, 0.310302734375f);  // 21468 * 2^-14 - 1
@@ -40,7 +40,7 @@ TEST_F(Synth, NoiseIsRenewedEveryFortyEightThousandthOverFrequencyPlusOne)
     struct Case { double hz; int period; };
     const Case cases[] = {{9000.0, 5}, {220.0, 217}, {48000.0, 1}, {100000.0, 1}};
     for (const Case& c : cases) {
-        Oscillator osc = steady_tone(2, c.hz);
+        Oscillator osc = steady_tone(WAVE_NOISE, c.hz);
         std::vector<int> renewals;
         for (int k = 0; k < 1000; k++) {
             uint32_t seed = osc.noise_seed;
@@ -60,9 +60,9 @@ TEST_F(Synth, WaveShapesAtQuarterPeriods)
     // 12000 Hz moves the phase by a quarter per sample: 0.25, 0.5, 0.75, 0.
     struct Case { uint32_t wave; float values[4]; };
     const Case cases[] = {
-        {0, {1.0f, -1.0f, -1.0f, 1.0f}},   // pulse, duty 0.5
-        {1, {0.0f, 1.0f, 0.0f, -1.0f}},    // triangle
-        {3, {-0.5f, 0.0f, 0.5f, -1.0f}},   // saw
+        {WAVE_PULSE, {1.0f, -1.0f, -1.0f, 1.0f}},   // pulse, duty 0.5
+        {WAVE_TRIANGLE, {0.0f, 1.0f, 0.0f, -1.0f}},    // triangle
+        {WAVE_SAW, {-0.5f, 0.0f, 0.5f, -1.0f}},   // saw
         {7, {-0.5f, 0.0f, 0.5f, -1.0f}},   // any other wave is a saw
     };
     for (const Case& c : cases) {
@@ -74,7 +74,7 @@ TEST_F(Synth, WaveShapesAtQuarterPeriods)
 
 TEST_F(Synth, PulseDutyIsThePartOfThePeriodAtPlusOne)
 {
-    Oscillator osc = steady_tone(0, 480.0);  // 100 samples a period
+    Oscillator osc = steady_tone(WAVE_PULSE, 480.0);  // 100 samples a period
     osc.duty = 0.25f;
     int high = 0;
     for (int k = 0; k < 1000; k++)
@@ -95,7 +95,7 @@ TEST_F(Synth, FadesShapeEveryToneAndOverlapOnShortOnes)
         {200, 50, (50.0f / 96.0f) * (150.0f / 240.0f)},  // both fades at once
     };
     for (const Case& c : cases) {
-        Oscillator osc = steady_tone(0, 440.0);
+        Oscillator osc = steady_tone(WAVE_PULSE, 440.0);
         osc.duty = 1.0f;
         osc.length = c.length;
         osc.pos = c.pos;
@@ -105,7 +105,7 @@ TEST_F(Synth, FadesShapeEveryToneAndOverlapOnShortOnes)
 
 TEST_F(Synth, AmplitudeMovesLinearlyOverTheTone)
 {
-    Oscillator osc = steady_tone(0, 440.0);
+    Oscillator osc = steady_tone(WAVE_PULSE, 440.0);
     osc.duty = 1.0f;
     osc.amp_start = 0.8f;
     osc.amp_end = 0.2f;
@@ -116,7 +116,7 @@ TEST_F(Synth, AmplitudeMovesLinearlyOverTheTone)
 
 TEST_F(Synth, FrequencySlidesFromStartToEnd)
 {
-    Oscillator osc = steady_tone(3, 0.0);
+    Oscillator osc = steady_tone(WAVE_SAW, 0.0);
     osc.f_start = 1000.0;
     osc.f_end = 3000.0;
     osc.pos = 50000;  // halfway: 2000 Hz
@@ -136,7 +136,7 @@ TEST_F(Synth, VibratoSwingsAtFiveAndAHalfHertzByItsDepthInSemitones)
         {0.0f, 2182, 1.0},
     };
     for (const Case& c : cases) {
-        Oscillator osc = steady_tone(3, 1000.0);
+        Oscillator osc = steady_tone(WAVE_SAW, 1000.0);
         osc.vibrato = c.depth;
         osc.pos = c.pos;
         osc.phase = 0.0;
@@ -147,14 +147,14 @@ TEST_F(Synth, VibratoSwingsAtFiveAndAHalfHertzByItsDepthInSemitones)
 
 TEST_F(Synth, ToneEndsByItselfAndSilentOscillatorsStayPut)
 {
-    Oscillator zero_length = steady_tone(0, 440.0);
+    Oscillator zero_length = steady_tone(WAVE_PULSE, 440.0);
     zero_length.length = 0;
     zero_length.pos = 0;
     EXPECT_EQ(voice_sample(&zero_length), 0.0f);
     EXPECT_EQ(zero_length.active, 0u);
     EXPECT_EQ(zero_length.pos, 0);
 
-    Oscillator ending = steady_tone(1, 440.0);
+    Oscillator ending = steady_tone(WAVE_TRIANGLE, 440.0);
     ending.length = 1001;
     voice_sample(&ending);
     EXPECT_EQ(ending.active, 1u);
@@ -223,18 +223,18 @@ TEST_F(Synth, RenderedToneIsVoiceSampleOneByOne)
         int32_t pos, length;
     };
     const Case cases[] = {
-        {"steady pulse", 0, 440.0, 440.0, 0.0f, 0.0, 0, 30000},
-        {"sliding triangle", 1, 900.0, 1800.0, 0.0f, 0.25, 0, 30000},
-        {"saw with the notes' vibrato", 3, 196.0, 196.0, 0.12f, 0.0, 0, 30000},
-        {"vibrato past the end of its table", 0, 523.25, 523.25, 0.12f, 0.0, 130000, 140000},
-        {"deeper vibrato", 1, 330.0, 330.0, 0.5f, 0.0, 0, 20000},
-        {"sliding noise with vibrato", 2, 6000.0, 2000.0, 0.12f, 0.0, 0, 20000},
-        {"steady noise", 2, 9000.0, 9000.0, 0.0f, 0.0, 0, 20000},
-        {"phase off the fixed-point grid", 0, 440.0, 440.0, 0.0f, 0.1, 0, 20000},
-        {"steps too fine for the grid", 3, 0.00001, 0.00002, 0.0f, 0.5, 0, 20000},
-        {"steps of more than a period", 3, 50000.0, 130000.0, 0.0f, 0.0, 0, 20000},
-        {"negative frequency", 1, -300.0, -200.0, 0.0f, 0.0, 0, 20000},
-        {"tone ending inside the render", 0, 440.0, 220.0, 0.0f, 0.0, 0, 5000},
+        {"steady pulse", WAVE_PULSE, 440.0, 440.0, 0.0f, 0.0, 0, 30000},
+        {"sliding triangle", WAVE_TRIANGLE, 900.0, 1800.0, 0.0f, 0.25, 0, 30000},
+        {"saw with the notes' vibrato", WAVE_SAW, 196.0, 196.0, NOTE_VIBRATO, 0.0, 0, 30000},
+        {"vibrato past the end of its table", WAVE_PULSE, 523.25, 523.25, NOTE_VIBRATO, 0.0, 130000, 140000},
+        {"deeper vibrato", WAVE_TRIANGLE, 330.0, 330.0, 0.5f, 0.0, 0, 20000},
+        {"sliding noise with vibrato", WAVE_NOISE, 6000.0, 2000.0, NOTE_VIBRATO, 0.0, 0, 20000},
+        {"steady noise", WAVE_NOISE, 9000.0, 9000.0, 0.0f, 0.0, 0, 20000},
+        {"phase off the fixed-point grid", WAVE_PULSE, 440.0, 440.0, 0.0f, 0.1, 0, 20000},
+        {"steps too fine for the grid", WAVE_SAW, 0.00001, 0.00002, 0.0f, 0.5, 0, 20000},
+        {"steps of more than a period", WAVE_SAW, 50000.0, 130000.0, 0.0f, 0.0, 0, 20000},
+        {"negative frequency", WAVE_TRIANGLE, -300.0, -200.0, 0.0f, 0.0, 0, 20000},
+        {"tone ending inside the render", WAVE_PULSE, 440.0, 220.0, 0.0f, 0.0, 0, 5000},
     };
     const int n = 12000;
     for (const Case& c : cases) {
