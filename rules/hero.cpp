@@ -15,6 +15,8 @@ static const float GRAVITY = 0.28f;
 static const float MAX_FALL = 6.0f;
 static const float BUMP_SPEED = 0.5f;
 static const float CORNER_MARGIN = 12.0f;
+// The number of head bumps that break an ice block; the ones before only crack it.
+static const int BUMPS_TO_BREAK = 2;
 
 int cell_solid(int row, int col)
 {
@@ -148,7 +150,7 @@ static void head_bump(int r, int c0, int c1)
         play_effect(EFFECT_BUMP);
     } else {
         play.cracks[r][col] += 1;
-        if (play.cracks[r][col] < 2) {
+        if (play.cracks[r][col] < BUMPS_TO_BREAK) {
             play_effect(EFFECT_CRACK);
             spawn_particle(PARTICLE_PUFF, CELL_SIZE * (float)col, CELL_SIZE * (float)r + 20.0f);
         } else {

@@ -36,8 +36,8 @@ static void reset_hero(const LevelRecord& r)
     play.walk_distance = 0.0f;
 }
 
-// The level's enemies in their cells, alternately facing left and right;
-// every other pair of bats starts upwards.
+// The level's enemies in their cells, alternately facing left and right; of
+// every four, the first two start with an upward speed.
 static void place_enemies(const LevelRecord& r)
 {
     memset(play.enemies, 0, sizeof play.enemies);
