@@ -5,6 +5,12 @@
 
 enum { LEVEL_ROWS = 12, LEVEL_COLS = 15, MAX_LEVELS = 100, MAX_LEVEL_ENEMIES = 24, MAX_PORTALS = 4 };
 
+// 1 when the cell lies in the grid, else 0.
+constexpr int cell_in_grid(int row, int col)
+{
+    return row >= 0 && row < LEVEL_ROWS && col >= 0 && col < LEVEL_COLS;
+}
+
 // Cell codes; every non-zero cell is solid.
 enum { CELL_EMPTY = 0, CELL_ICE = 1, CELL_STONE = 2, CELL_SLIPPERY = 3, CELL_KINDS = 4 };
 
@@ -21,6 +27,10 @@ enum {
     ENEMY_SNOWMAN = 0, ENEMY_GHOST = 1, ENEMY_BAT = 2,
     ENEMY_SPARK = 3, ENEMY_ICICLE = 4, ENEMY_POLAR_BEAR = 5, ENEMY_KINDS = 6,
 };
+
+// What a level has until its lines say otherwise, and the least time limit
+// and portal period that the reader lets through (less gets the default).
+enum { DEFAULT_TIME_LIMIT = 60, MIN_TIME_LIMIT = 6, DEFAULT_PORTAL_PERIOD = 8, MIN_PORTAL_PERIOD = 2 };
 
 // The letters of a grid row that are not cells, items or enemies.
 constexpr char GRID_EMPTY = '.', GRID_HERO = 'T', GRID_DOOR = 'D', GRID_PORTAL = 'P';

@@ -8,9 +8,6 @@
 
 enum { LINE_PIECE = 511, KEYWORD_MAX = 31, NAME_MAX = 63 };
 
-// What a level has until its lines say otherwise.
-enum { DEFAULT_TIME_LIMIT = 60, MIN_TIME_LIMIT = 6, DEFAULT_PORTAL_PERIOD = 8, MIN_PORTAL_PERIOD = 2 };
-
 static int is_space(unsigned char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -191,106 +188,133 @@ static int has_key(const LevelRecord* level)
     return 0;
 }
 
-int parse_levels(const char* text, char* message, int message_size)
+// Copies the next line of text into line, at most LINE_PIECE bytes of it
+// (the rest reads as a line of its own), without its comment and trailing
+// space; returns the text after it.
+static const char* next_line(const char* p, char line[LINE_PIECE + 1])
 {
-    level_count = 0;
-    if (!text || !*text)
-        return 0;
+    size_t n = 0;
+    while (p[n] && p[n] != '\n' && n < LINE_PIECE)
+        n++;
+    memcpy(line, p, n);
+    line[n] = 0;
+    p += n;
+    if (*p == '\n')
+        p++;
 
-    LevelRecord* level = nullptr;
-    int grid_row = -1;  // the next row of a grid in progress, -1 when none
-    int line_number = 0;
-    const char* p = text;
-    char line[LINE_PIECE + 1];
+    char* hash = strchr(line, '#');
+    if (hash)
+        *hash = 0;
+    n = strlen(line);
+    while (n > 0 && is_space((unsigned char)line[n - 1]))
+        line[--n] = 0;
+    return p;
+}
 
-    while (*p) {
-        size_t n = 0;
-        while (p[n] && p[n] != '\n' && n < LINE_PIECE)
-            n++;
-        memcpy(line, p, n);
-        line[n] = 0;
-        p += n;
-        if (*p == '\n')
-            p++;
+// The parse in progress: the level being filled, the next row of a grid in
+// progress (-1 when none), the line number and where a fault's message goes.
+struct ParseState {
+    LevelRecord* level;
+    int grid_row;
+    int line_number;
+    char* message;
+    int message_size;
+};
 
-        char* hash = strchr(line, '#');
-        if (hash)
-            *hash = 0;
-        n = strlen(line);
-        while (n > 0 && is_space((unsigned char)line[n - 1]))
-            line[--n] = 0;
-        line_number++;
-        const char* s = skip_space(line);
-        if (!*s)
-            continue;
+// One row of the grid in progress; -1 with a message on a fault, else 0.
+static int grid_line(ParseState* parse, const char* s)
+{
+    int length = (int)strlen(s);
+    if (length != LEVEL_COLS)
+        return fail(parse->message, parse->message_size, "linje %d: en række skal have %d tegn (har %d)", parse->line_number, LEVEL_COLS, length);
+    int bad = apply_row(parse->level, parse->grid_row, s);
+    if (bad)
+        return fail(parse->message, parse->message_size, "linje %d: ukendt tegn '%c'", parse->line_number, bad);
+    parse->grid_row = parse->grid_row + 1 < LEVEL_ROWS ? parse->grid_row + 1 : -1;
+    return 0;
+}
 
-        if (is_level_line(s)) {
-            if (level_count >= MAX_LEVELS)
-                return fail(message, message_size, "linje %d: for mange baner (højst %d)", line_number, MAX_LEVELS);
-            begin_level();
-            level = &level_table[level_count - 1];
-            grid_row = -1;
-            continue;
-        }
-        if (!level)
-            return fail(message, message_size, "linje %d: skriv [bane N] først", line_number);
-
-        if (grid_row >= 0) {
-            int length = (int)strlen(s);
-            if (length != LEVEL_COLS)
-                return fail(message, message_size, "linje %d: en række skal have %d tegn (har %d)", line_number, LEVEL_COLS, length);
-            int bad = apply_row(level, grid_row, s);
-            if (bad)
-                return fail(message, message_size, "linje %d: ukendt tegn '%c'", line_number, bad);
-            grid_row = grid_row + 1 < LEVEL_ROWS ? grid_row + 1 : -1;
-            continue;
-        }
-
-        char keyword[KEYWORD_MAX + 1];
-        size_t k = 0;
-        while (s[k] && !is_space((unsigned char)s[k]) && k < KEYWORD_MAX)
-            k++;
-        memcpy(keyword, s, k);
-        keyword[k] = 0;
-        const char* arg = skip_space(s + k);
-
-        if (strcmp(keyword, "navn") == 0) {
-            copy_cut(level->name, arg, sizeof level->name);
-        } else if (strcmp(keyword, "verden") == 0) {
-            copy_cut(level->world, arg, sizeof level->world);
-        } else if (strcmp(keyword, "tid") == 0) {
-            int32_t t = 0;
-            read_int(arg, nullptr, &t);
-            level->time_limit = t < MIN_TIME_LIMIT ? DEFAULT_TIME_LIMIT : t;
-        } else if (strcmp(keyword, "tema") == 0) {
-            int32_t t = 0;
-            read_int(arg, nullptr, &t);
-            level->theme = t;
-        } else if (strcmp(keyword, "felter") == 0) {
-            grid_row = 0;
-        } else if (strcmp(keyword, "skjult") == 0 || strcmp(keyword, "portal") == 0) {
-            PlaceArgs place;
-            if (read_place(arg, &place) < 3 || place.row < 1 || place.row > LEVEL_ROWS || place.col < 1 || place.col > LEVEL_COLS)
-                return fail(message, message_size, "linje %d: skriv %s række,kolonne navn", line_number, keyword);
-            int row = place.row - 1, col = place.col - 1;
-            if (keyword[0] == 's') {
-                int code = find_name(item_names, ITEM_FISH, ITEM_KINDS, place.name);
-                if (code < 0)
-                    return fail(message, message_size, "linje %d: ukendt ting \"%s\"", line_number, place.name);
-                level->items[row][col] = (uint8_t)(code | ITEM_HIDDEN);
-                if (level->cells[row][col] != CELL_STONE)
-                    level->cells[row][col] = CELL_ICE;
-            } else {
-                int kind = find_name(enemy_names, ENEMY_SNOWMAN, ENEMY_KINDS, place.name);
-                if (kind < 0)
-                    return fail(message, message_size, "linje %d: ukendt fjende \"%s\"", line_number, place.name);
-                set_portal(level, row, col, kind, place.period);
-            }
-        } else {
-            return fail(message, message_size, "linje %d: ukendt linje \"%s\"", line_number, keyword);
-        }
+// A skjult line hides an item in ice (stone stays stone), a portal line sets
+// a portal's enemy and period; -1 with a message on a fault, else 0.
+static int place_line(ParseState* parse, const char* keyword, const char* arg)
+{
+    PlaceArgs place;
+    if (read_place(arg, &place) < 3 || place.row < 1 || place.row > LEVEL_ROWS || place.col < 1 || place.col > LEVEL_COLS)
+        return fail(parse->message, parse->message_size, "linje %d: skriv %s række,kolonne navn", parse->line_number, keyword);
+    LevelRecord* level = parse->level;
+    int row = place.row - 1, col = place.col - 1;
+    if (keyword[0] == 's') {
+        int code = find_name(item_names, ITEM_FISH, ITEM_KINDS, place.name);
+        if (code < 0)
+            return fail(parse->message, parse->message_size, "linje %d: ukendt ting \"%s\"", parse->line_number, place.name);
+        level->items[row][col] = (uint8_t)(code | ITEM_HIDDEN);
+        if (level->cells[row][col] != CELL_STONE)
+            level->cells[row][col] = CELL_ICE;
+    } else {
+        int kind = find_name(enemy_names, ENEMY_SNOWMAN, ENEMY_KINDS, place.name);
+        if (kind < 0)
+            return fail(parse->message, parse->message_size, "linje %d: ukendt fjende \"%s\"", parse->line_number, place.name);
+        set_portal(level, row, col, kind, place.period);
     }
+    return 0;
+}
 
+// A line that begins with a keyword; -1 with a message on a fault, else 0.
+static int keyword_line(ParseState* parse, const char* s)
+{
+    char keyword[KEYWORD_MAX + 1];
+    size_t k = 0;
+    while (s[k] && !is_space((unsigned char)s[k]) && k < KEYWORD_MAX)
+        k++;
+    memcpy(keyword, s, k);
+    keyword[k] = 0;
+    const char* arg = skip_space(s + k);
+    LevelRecord* level = parse->level;
+
+    if (strcmp(keyword, "navn") == 0) {
+        copy_cut(level->name, arg, sizeof level->name);
+    } else if (strcmp(keyword, "verden") == 0) {
+        copy_cut(level->world, arg, sizeof level->world);
+    } else if (strcmp(keyword, "tid") == 0) {
+        int32_t t = 0;
+        read_int(arg, nullptr, &t);
+        level->time_limit = t < MIN_TIME_LIMIT ? DEFAULT_TIME_LIMIT : t;
+    } else if (strcmp(keyword, "tema") == 0) {
+        int32_t t = 0;
+        read_int(arg, nullptr, &t);
+        level->theme = t;
+    } else if (strcmp(keyword, "felter") == 0) {
+        parse->grid_row = 0;
+    } else if (strcmp(keyword, "skjult") == 0 || strcmp(keyword, "portal") == 0) {
+        return place_line(parse, keyword, arg);
+    } else {
+        return fail(parse->message, parse->message_size, "linje %d: ukendt linje \"%s\"", parse->line_number, keyword);
+    }
+    return 0;
+}
+
+// One line without its comment; -1 with a message on a fault, else 0.
+static int parse_line(ParseState* parse, const char* s)
+{
+    if (is_level_line(s)) {
+        if (level_count >= MAX_LEVELS)
+            return fail(parse->message, parse->message_size, "linje %d: for mange baner (højst %d)", parse->line_number, MAX_LEVELS);
+        begin_level();
+        parse->level = &level_table[level_count - 1];
+        parse->grid_row = -1;
+        return 0;
+    }
+    if (!parse->level)
+        return fail(parse->message, parse->message_size, "linje %d: skriv [bane N] først", parse->line_number);
+    if (parse->grid_row >= 0)
+        return grid_line(parse, s);
+    return keyword_line(parse, s);
+}
+
+// The end of the text: worlds carried on, and every level with a hero, a
+// door and a key; the level count, or -1 with a message.
+static int finish_levels(char* message, int message_size)
+{
     fill_in_worlds();
     for (int i = 0; i < level_count; i++) {
         const LevelRecord* l = &level_table[i];
@@ -302,4 +326,23 @@ int parse_levels(const char* text, char* message, int message_size)
             return fail(message, message_size, "bane %d mangler en nøgle (K)", i + 1);
     }
     return level_count;
+}
+
+int parse_levels(const char* text, char* message, int message_size)
+{
+    level_count = 0;
+    if (!text || !*text)
+        return 0;
+
+    ParseState parse = { nullptr, -1, 0, message, message_size };
+    const char* p = text;
+    char line[LINE_PIECE + 1];
+    while (*p) {
+        p = next_line(p, line);
+        parse.line_number++;
+        const char* s = skip_space(line);
+        if (*s && parse_line(&parse, s) < 0)
+            return -1;
+    }
+    return finish_levels(message, message_size);
 }

@@ -49,14 +49,9 @@ static void append(TextBuffer* out, const char* format, ...)
     out->used += (size_t)length;
 }
 
-static int in_grid(int row, int col)
-{
-    return row >= 0 && row < LEVEL_ROWS && col >= 0 && col < LEVEL_COLS;
-}
-
 static void put_letter(char grid[LEVEL_ROWS][LEVEL_COLS + 1], int row, int col, char letter)
 {
-    if (in_grid(row, col))
+    if (cell_in_grid(row, col))
         grid[row][col] = letter;
 }
 

@@ -49,7 +49,7 @@ static void action_key()
     play.action_cooldown = ACTION_COOLDOWN;
     int col = (int)((play.hero_x + 24.0f) / CELL_SIZE) + play.facing;
     int row = (int)((play.hero_y + 24.0f) / CELL_SIZE) + (int)play.crouching;
-    if (row < 0 || row >= LEVEL_ROWS || col < 0 || col >= LEVEL_COLS) {
+    if (!cell_in_grid(row, col)) {
         play_effect(EFFECT_BUMP);
         return;
     }

@@ -1,10 +1,6 @@
 // Particles and score pop-ups: making them in the first free slot, and their ageing.
 #include "rules/local.h"
 
-// A particle stays through this age and is freed in the ageing past it.
-static const int32_t PARTICLE_LAST_AGE = 36;
-static const int32_t POPUP_TICKS = 50;
-
 void spawn_particle(int kind, float x, float y)
 {
     for (Particle& p : play.particles) {

@@ -10,27 +10,22 @@ static const float SLIP_ACCEL = 0.08f;
 static const float SLIP_DECEL = 0.022f;
 static const float GLIDE = 0.985f;
 static const float REST_SPEED = 0.02f;
-static const int32_t JUMP_BUFFER = 8;
-static const int32_t TAKE_OFF_DELAY = 3;
 static const float JUMP_SPEED = -5.75f;
 static const float GRAVITY = 0.28f;
 static const float MAX_FALL = 6.0f;
 static const float BUMP_SPEED = 0.5f;
 static const float CORNER_MARGIN = 12.0f;
-
-static int in_grid(int row, int col)
-{
-    return row >= 0 && row < LEVEL_ROWS && col >= 0 && col < LEVEL_COLS;
-}
+// The number of head bumps that break an ice block; the ones before only crack it.
+static const int BUMPS_TO_BREAK = 2;
 
 int cell_solid(int row, int col)
 {
-    return !in_grid(row, col) || play.cells[row][col] != CELL_EMPTY;
+    return !cell_in_grid(row, col) || play.cells[row][col] != CELL_EMPTY;
 }
 
 int cell_open(int row, int col)
 {
-    return in_grid(row, col) && play.cells[row][col] == CELL_EMPTY;
+    return cell_in_grid(row, col) && play.cells[row][col] == CELL_EMPTY;
 }
 
 // Cell index of a coordinate, clamped to a range just outside the grid so
@@ -78,7 +73,7 @@ static void walk(const InputFrame& input)
         int c1 = (int)floorf((x + HERO_BOX_RIGHT - 0.01f) / CELL_SIZE);
         int slippery = 0;
         for (int c = c0; c <= c1; c++)
-            if (in_grid(row, c) && play.cells[row][c] == CELL_SLIPPERY)
+            if (cell_in_grid(row, c) && play.cells[row][c] == CELL_SLIPPERY)
                 slippery = 1;
         if (slippery) {
             float limit = target != 0.0f ? SLIP_ACCEL : SLIP_DECEL;
@@ -144,18 +139,18 @@ static void head_bump(int r, int c0, int c1)
     float x = play.hero_x;
     int cc = (int)floorf((x + CELL_SIZE / 2.0f) / CELL_SIZE);
     int col;
-    if (in_grid(r, cc) && play.cells[r][cc] != CELL_EMPTY)
+    if (cell_in_grid(r, cc) && play.cells[r][cc] != CELL_EMPTY)
         col = cc;
-    else if (in_grid(r, c0) && play.cells[r][c0] != CELL_EMPTY)
+    else if (cell_in_grid(r, c0) && play.cells[r][c0] != CELL_EMPTY)
         col = c0;
     else
         col = c1;
 
-    if (!in_grid(r, col) || play.cells[r][col] != CELL_ICE) {
+    if (!cell_in_grid(r, col) || play.cells[r][col] != CELL_ICE) {
         play_effect(EFFECT_BUMP);
     } else {
         play.cracks[r][col] += 1;
-        if (play.cracks[r][col] < 2) {
+        if (play.cracks[r][col] < BUMPS_TO_BREAK) {
             play_effect(EFFECT_CRACK);
             spawn_particle(PARTICLE_PUFF, CELL_SIZE * (float)col, CELL_SIZE * (float)r + 20.0f);
         } else {

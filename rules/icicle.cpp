@@ -24,7 +24,7 @@ void icicle_step(Enemy& e)
     if (e.mode == ICICLE_HANGING) {
         if (icicle_sees_hero(e)) {
             e.mode = ICICLE_SHAKING;
-            e.mode_timer = 30;
+            e.mode_timer = ICICLE_SHAKE_TICKS;
             play_effect(EFFECT_CRACK);
         }
     } else if (e.mode == ICICLE_SHAKING) {

@@ -6,7 +6,10 @@
 
 const int32_t item_points[ITEM_KINDS] = { 0, 200, 1000, 500, 2000, 5000, 100, 200, 0, 300, 1000, 1000 };
 
-static const int32_t FREEZE_TICKS = 360;
+// The hourglass gives this much bonus, never beyond the bonus at level start;
+// a pack holds this many snowballs.
+static const int32_t HOURGLASS_BONUS = 5000;
+static const int32_t SNOWBALLS_PER_PACK = 3;
 
 static void take_item(int row, int col)
 {
@@ -17,10 +20,10 @@ static void take_item(int row, int col)
     int effect = EFFECT_PICK_UP;
     switch (code) {
     case ITEM_SNOWBALLS:
-        play.snowballs_left += 3;
+        play.snowballs_left += SNOWBALLS_PER_PACK;
         break;
     case ITEM_HOURGLASS:
-        play.bonus = (play.bonus < 5000 ? play.bonus : 5000) + 5000;
+        play.bonus = (play.bonus < BONUS_START - HOURGLASS_BONUS ? play.bonus : BONUS_START - HOURGLASS_BONUS) + HOURGLASS_BONUS;
         effect = EFFECT_TIME;
         break;
     case ITEM_LIFE:
@@ -53,10 +56,11 @@ int take_items()
     int c0 = (int)floorf((x + HERO_BOX_LEFT) / CELL_SIZE), c1 = (int)floorf((x + (HERO_BOX_RIGHT - 1.0f)) / CELL_SIZE);
     for (int r = r0; r <= r1; r++) {
         for (int c = c0; c <= c1; c++) {
-            if (r < 0 || r >= LEVEL_ROWS || c < 0 || c >= LEVEL_COLS)
+            if (!cell_in_grid(r, c))
                 continue;
+            // Items hidden in ice stay where they are.
             int code = play.items[r][c];
-            if (code >= 1 && code <= 127)
+            if (code != ITEM_NONE && !(code & ITEM_HIDDEN))
                 take_item(r, c);
         }
     }
@@ -65,8 +69,7 @@ int take_items()
     if (play.has_key && play.on_ground
         && fabsf((x + 24.0f) - (CELL_SIZE * (float)level.door_col + 24.0f)) < 14.0f
         && fabsf((y + 24.0f) - (CELL_SIZE * (float)level.door_row + 24.0f)) < 10.0f) {
-        play.state = STATE_LEVEL_DONE;
-        play.tick = 0;
+        enter_state(STATE_LEVEL_DONE);
         play_effect(EFFECT_DOOR);
         play_music(SONG_NONE);
         return 1;

@@ -9,6 +9,9 @@ extern const int32_t item_points[ITEM_KINDS];
 // Points for killing an enemy with a snowball, by enemy kind.
 extern const int32_t enemy_points[ENEMY_KINDS];
 
+// Enters a play state: sets it and starts its tick count at 0.
+void enter_state(uint32_t state);
+
 // The level being played.
 const LevelRecord& current_level();
 

@@ -7,38 +7,20 @@
 
 PlayState play;
 
-// The shortest time limit the level reader lets through; a record that comes
-// from elsewhere with less gets the reader's default.
-static const int32_t MIN_TIME_LIMIT = 6;
-static const int32_t DEFAULT_TIME_LIMIT = 60;
+void enter_state(uint32_t state)
+{
+    play.state = state;
+    play.tick = 0;
+}
 
 const LevelRecord& current_level()
 {
     return level_table[play.level];
 }
 
-void start_level(int level)
+// The hero stands at his start cell, at rest and facing right.
+static void reset_hero(const LevelRecord& r)
 {
-    if (level_count <= 0) {
-        // Nothing to play: the game is over before it began.
-        play.state = STATE_GAME_OVER;
-        play.tick = 0;
-        return;
-    }
-    if (level < 0 || level >= level_count)
-        level = 0;
-    const LevelRecord& r = level_table[level];
-
-    play.state = STATE_INTRO;
-    play.tick = 0;
-    play.level = level;
-    play.theme = r.theme;
-
-    memcpy(play.cells, r.cells, sizeof play.cells);
-    memcpy(play.items, r.items, sizeof play.items);
-    memset(play.cracks, 0, sizeof play.cracks);
-    play.has_key = 0;
-
     play.hero_x = CELL_SIZE * (float)r.hero_col;
     play.hero_y = CELL_SIZE * (float)r.hero_row;
     play.hero_vy = 0.0f;
@@ -52,12 +34,13 @@ void start_level(int level)
     play.walking = 0;
     play.on_slippery = 0;
     play.walk_distance = 0.0f;
+}
 
+// The level's enemies in their cells, alternately facing left and right; of
+// every four, the first two start with an upward speed.
+static void place_enemies(const LevelRecord& r)
+{
     memset(play.enemies, 0, sizeof play.enemies);
-    memset(play.snowballs, 0, sizeof play.snowballs);
-    memset(play.particles, 0, sizeof play.particles);
-    memset(play.popups, 0, sizeof play.popups);
-
     int enemies = r.enemy_count < MAX_ENEMIES ? r.enemy_count : MAX_ENEMIES;
     for (int i = 0; i < enemies; i++) {
         Enemy& e = play.enemies[i];
@@ -69,25 +52,64 @@ void start_level(int level)
         e.vx = (float)e.dir;
         e.vy = (i % 4) < 2 ? -1.0f : 1.0f;
     }
+}
 
+// The portals send their first enemies one after the other.
+static void set_portal_timers(const LevelRecord& r)
+{
     memset(play.portal_timers, 0, sizeof play.portal_timers);
     int portals = r.portal_count < MAX_PORTALS ? r.portal_count : MAX_PORTALS;
     for (int i = 0; i < portals; i++)
-        play.portal_timers[i] = 180 + 90 * i;
+        play.portal_timers[i] = PORTAL_FIRST_SEND + PORTAL_SEND_STAGGER * i;
+}
 
+// A full bonus that counts down to nothing in the level's time limit; a
+// record that comes from elsewhere with less than the reader lets through
+// gets the reader's default.
+static void set_bonus(const LevelRecord& r)
+{
     // In single precision and without an integer product, so that no time
     // limit can overflow, make the step infinite or turn it negative.
     int32_t limit = r.time_limit < MIN_TIME_LIMIT ? DEFAULT_TIME_LIMIT : r.time_limit;
-    play.freeze_ticks = 0;
-    play.bonus = 10000;
+    play.bonus = BONUS_START;
     play.bonus_acc = 0.0f;
-    play.bonus_step = 10000.0f / ((float)limit * 60.0f);
+    play.bonus_step = (float)BONUS_START / ((float)limit * (float)TICKS_PER_SECOND);
+}
+
+void start_level(int level)
+{
+    if (level_count <= 0) {
+        // Nothing to play: the game is over before it began.
+        enter_state(STATE_GAME_OVER);
+        return;
+    }
+    if (level < 0 || level >= level_count)
+        level = 0;
+    const LevelRecord& r = level_table[level];
+
+    enter_state(STATE_INTRO);
+    play.level = level;
+    play.theme = r.theme;
+
+    memcpy(play.cells, r.cells, sizeof play.cells);
+    memcpy(play.items, r.items, sizeof play.items);
+    memset(play.cracks, 0, sizeof play.cracks);
+    play.has_key = 0;
+
+    reset_hero(r);
+    place_enemies(r);
+    memset(play.snowballs, 0, sizeof play.snowballs);
+    memset(play.particles, 0, sizeof play.particles);
+    memset(play.popups, 0, sizeof play.popups);
+    set_portal_timers(r);
+    play.freeze_ticks = 0;
+    set_bonus(r);
 }
 
 void new_game(int level)
 {
     memset(&play, 0, sizeof play);
-    play.lives = 3;
+    play.lives = START_LIVES;
     start_level(level);
 }
 
@@ -121,8 +143,8 @@ void add_score(int points)
     // A sum past the i32 range stops at its end instead of overflowing.
     int64_t sum = (int64_t)old + points;
     play.score = sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : (int32_t)sum;
-    for (int k = 0; k <= 32; k++) {
-        int32_t t = 20000 + 30000 * k;
+    for (int k = 0; k < EXTRA_LIFE_COUNT; k++) {
+        int32_t t = EXTRA_LIFE_FIRST + EXTRA_LIFE_EVERY * k;
         if (old < t && t <= play.score) {
             play.lives += 1;
             play_effect(EFFECT_EXTRA_LIFE);
@@ -134,8 +156,7 @@ void kill_hero()
 {
     if (play.state != STATE_PLAYING)
         return;
-    play.state = STATE_DYING;
-    play.tick = 0;
+    enter_state(STATE_DYING);
     play_effect(EFFECT_DEATH);
     play_music(SONG_NONE);
 }
@@ -143,12 +164,13 @@ void kill_hero()
 int count_down_bonus()
 {
     play.bonus_acc += play.bonus_step;
-    // The step is at most 10000 / 360, so this runs at most three times.
-    while (play.bonus_acc >= 10.0f) {
-        play.bonus_acc -= 10.0f;
-        play.bonus -= 10;
+    // The step is at most BONUS_START / (MIN_TIME_LIMIT x TICKS_PER_SECOND),
+    // so this runs at most three times.
+    while (play.bonus_acc >= (float)BONUS_COUNT_STEP) {
+        play.bonus_acc -= (float)BONUS_COUNT_STEP;
+        play.bonus -= BONUS_COUNT_STEP;
     }
-    if (play.bonus >= 1 && play.bonus <= 1000 && play.tick % 60 == 0)
+    if (play.bonus >= 1 && play.bonus <= BONUS_WARNING && play.tick % BONUS_BEEP_PERIOD == 0)
         play_effect(EFFECT_TIME);
     if (play.bonus <= 0) {
         play.bonus = 0;
@@ -175,22 +197,25 @@ static void play_tick(const InputFrame& input)
     update_snowballs();
 }
 
+// The bonus moves into the score this much a tick, sounding every BONUS_SOUND_PERIOD ticks.
+static const int32_t BONUS_MOVE_STEP = 100;
+static const int32_t BONUS_SOUND_PERIOD = 3;
+
 // Level done: the bonus moves into the score, then the next level or the end.
 static void level_done_tick(int32_t before)
 {
-    if (before >= 50 && play.bonus > 0) {
-        int amount = play.bonus < 100 ? play.bonus : 100;
+    if (before >= LEVEL_DONE_BONUS_TICK && play.bonus > 0) {
+        int amount = play.bonus < BONUS_MOVE_STEP ? play.bonus : BONUS_MOVE_STEP;
         play.bonus -= amount;
         add_score(amount);
-        if (play.tick % 3 == 0)
+        if (play.tick % BONUS_SOUND_PERIOD == 0)
             play_effect(EFFECT_BONUS);
     }
-    if (play.tick >= 151 && play.bonus <= 0) {
+    if (play.tick >= LEVEL_DONE_END_TICK && play.bonus <= 0) {
         if (play.level + 1 < level_count) {
             start_level(play.level + 1);
         } else {
-            play.state = STATE_ALL_DONE;
-            play.tick = 0;
+            enter_state(STATE_ALL_DONE);
             play_music(SONG_ALL_DONE);
         }
     }
@@ -203,10 +228,9 @@ void game_step(const InputFrame& input)
     age_effects();
     switch (play.state) {
     case STATE_INTRO: {
-        int32_t length = level_starts_world() ? 150 : 90;
+        int32_t length = level_starts_world() ? WORLD_INTRO_TICKS : INTRO_TICKS;
         if (before >= length) {
-            play.state = STATE_PLAYING;
-            play.tick = 0;
+            enter_state(STATE_PLAYING);
             play_music(level_song());
         }
         break;
@@ -215,13 +239,12 @@ void game_step(const InputFrame& input)
         play_tick(input);
         break;
     case STATE_DYING:
-        if (before >= 120) {
+        if (before >= DYING_TICKS) {
             play.lives -= 1;
             if (play.lives > 0) {
                 start_level(play.level);
             } else {
-                play.state = STATE_GAME_OVER;
-                play.tick = 0;
+                enter_state(STATE_GAME_OVER);
                 play_music(SONG_NONE);
             }
         }

@@ -8,13 +8,12 @@
 
 // With this many active enemies a portal sends nothing.
 static const int PORTAL_ENEMY_LIMIT = 8;
-static const int32_t PORTAL_FADE_IN = 30;
 
 // Ticks between two spawns, in 64 bits so that a huge period saturates
 // instead of wrapping into a negative count.
 static int32_t portal_reload(int32_t period_s)
 {
-    int64_t ticks = (int64_t)period_s * 60;
+    int64_t ticks = (int64_t)period_s * TICKS_PER_SECOND;
     if (ticks > INT32_MAX)
         return INT32_MAX;
     if (ticks < 1)

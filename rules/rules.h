@@ -24,6 +24,45 @@ constexpr float PLAY_HEIGHT = CELL_SIZE * (float)LEVEL_ROWS;
 // for the head above and at each side.
 constexpr float HERO_BOX_LEFT = 10.0f, HERO_BOX_RIGHT = 38.0f, HERO_BOX_TOP = 6.0f, HERO_BOX_BOTTOM = CELL_SIZE;
 
+// Play runs in fixed ticks; every duration of play below is in ticks.
+enum { TICKS_PER_SECOND = 60 };
+
+// The level intro, longer for a level that starts a world; then play.
+enum { INTRO_TICKS = 3 * TICKS_PER_SECOND / 2, WORLD_INTRO_TICKS = 5 * TICKS_PER_SECOND / 2 };
+
+// Dying: the hero hops up and falls for this long, then the next life or the end.
+enum { DYING_TICKS = 2 * TICKS_PER_SECOND };
+
+// Level done: the hero cheers at the door through LEVEL_DONE_CHEER_TICKS and
+// fades out by LEVEL_DONE_FADE_END, the panel showing once he fades; the bonus
+// moves into the score from LEVEL_DONE_BONUS_TICK on, and the next level (or
+// the end) comes at LEVEL_DONE_END_TICK once all of it has moved.
+enum { LEVEL_DONE_CHEER_TICKS = 40, LEVEL_DONE_FADE_END = 80, LEVEL_DONE_BONUS_TICK = 50, LEVEL_DONE_END_TICK = 151 };
+
+// The bonus counter: its value at level start, the value at and below which
+// it warns with a beep every BONUS_BEEP_PERIOD ticks, and the tens it counts down in.
+enum { BONUS_START = 10000, BONUS_WARNING = 1000, BONUS_BEEP_PERIOD = TICKS_PER_SECOND, BONUS_COUNT_STEP = 10 };
+
+// The lives of a new game, and the scores that give an extra life:
+// EXTRA_LIFE_FIRST + EXTRA_LIFE_EVERY * k for k below EXTRA_LIFE_COUNT.
+enum { START_LIVES = 3, EXTRA_LIFE_FIRST = 20000, EXTRA_LIFE_EVERY = 30000, EXTRA_LIFE_COUNT = 33 };
+
+// A level's portals send their first enemies one after the other, the first
+// after PORTAL_FIRST_SEND ticks and each next one PORTAL_SEND_STAGGER later;
+// a sent enemy fades in for PORTAL_FADE_IN ticks.
+enum { PORTAL_FIRST_SEND = 3 * TICKS_PER_SECOND, PORTAL_SEND_STAGGER = 3 * TICKS_PER_SECOND / 2, PORTAL_FADE_IN = TICKS_PER_SECOND / 2 };
+
+// A particle stays through PARTICLE_LAST_AGE and is freed in the ageing past
+// it; the drawing shows it only below that age. A pop-up shows for POPUP_TICKS.
+enum { PARTICLE_LAST_AGE = 36, POPUP_TICKS = 50 };
+
+// The snowflake freezes the enemies for FREEZE_TICKS; an icicle shakes for
+// ICICLE_SHAKE_TICKS before it falls.
+enum { FREEZE_TICKS = 6 * TICKS_PER_SECOND, ICICLE_SHAKE_TICKS = TICKS_PER_SECOND / 2 };
+
+// A jump press stays wanted for JUMP_BUFFER ticks; the take-off takes TAKE_OFF_DELAY.
+enum { JUMP_BUFFER = 8, TAKE_OFF_DELAY = 3 };
+
 // The action key's cooldown in ticks after the action key and after a throw;
 // while it is ACTION_THRUST_COOLDOWN or more the hero stands in the action's
 // thrust and may not walk.
@@ -106,7 +145,7 @@ struct PlayState {
     int32_t lives;            // kept across levels
     int32_t snowballs_left;   // kept across levels
     int32_t freeze_ticks;     // enemies are frozen while non-zero
-    int32_t bonus;            // the bonus counter, 10000 at level start
+    int32_t bonus;            // the bonus counter, BONUS_START at level start
     float bonus_acc;          // countdown not yet taken off the bonus
     float bonus_step;         // countdown per tick
 };
@@ -135,7 +174,7 @@ InputFrame input_frame(uint32_t held, uint32_t prev);
 // The one record of play.
 extern PlayState play;
 
-// Clears the play state, gives three lives and starts the level (STATE_GAME_OVER at once when the table is empty).
+// Clears the play state, gives START_LIVES lives and starts the level (STATE_GAME_OVER at once when the table is empty).
 void new_game(int level);
 
 // Loads a level of the table into the play state and enters the level intro.
@@ -147,7 +186,7 @@ int level_starts_world();
 // Advances play by one tick.
 void game_step(const InputFrame& input);
 
-// Adds points to the score, with an extra life at each of 20000 + 30000k (k = 0..32) crossed.
+// Adds points to the score, with an extra life at each extra-life score crossed.
 void add_score(int points);
 
 // Ends the hero's life when playing: STATE_DYING, EFFECT_DEATH, music stopped.
@@ -156,7 +195,7 @@ void kill_hero();
 // Starts a particle of a kind at a position in the first free slot; nothing when all are busy.
 void spawn_particle(int kind, float x, float y);
 
-// Shows points at a position for 50 ticks in the first free pop-up slot; nothing when all are busy.
+// Shows points at a position for POPUP_TICKS in the first free pop-up slot; nothing when all are busy.
 void spawn_popup(float x, float y, int points);
 
 // 1 when the rectangle touches a solid cell or leaves the grid, else 0.

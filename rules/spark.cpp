@@ -36,7 +36,7 @@ static int choose_leg(Enemy& e)
     // that would take it out of the play area.
     e.crawl_dir = d;
     int ar = row + crawl_drow[d], ac = col + crawl_dcol[d];
-    return ar >= 0 && ar < LEVEL_ROWS && ac >= 0 && ac < LEVEL_COLS;
+    return cell_in_grid(ar, ac);
 }
 
 void spark_step(Enemy& e, float f)

@@ -13,7 +13,7 @@ enum { MAX_LIFE_ICONS = 5, MAX_SNOWBALL_ICONS = 6 };
 // A low bonus warns by blinking: 15 ticks gold, then 15 light red.
 static uint32_t bonus_colour()
 {
-    if (play.bonus > 1000)
+    if (play.bonus > BONUS_WARNING)
         return COLOUR_GOLD;
     return (play.tick / 15) % 2 == 0 ? COLOUR_GOLD : COLOUR_LIGHT_RED;
 }
@@ -56,7 +56,7 @@ static void draw_hud(const LevelRecord* level)
 static void draw_intro(const LevelRecord* level)
 {
     draw_band(250, 150);
-    if (level && level_starts_world() && play.tick <= 149) {
+    if (level && level_starts_world() && play.tick < WORLD_INTRO_TICKS) {
         draw_band(160, 80);
         draw_message(MSG_WORLD, SCREEN_MIDDLE, 178, FONT_BIG, ALIGN_CENTRE, COLOUR_GOLD, {level_name_ref(level->world)});
     }
@@ -83,7 +83,7 @@ void draw_hud_and_overlays(const LevelRecord* level)
     draw_hud(level);
     if (play.state == STATE_INTRO)
         draw_intro(level);
-    else if (play.state == STATE_LEVEL_DONE && play.tick >= 41)
+    else if (play.state == STATE_LEVEL_DONE && play.tick > LEVEL_DONE_CHEER_TICKS)
         draw_level_done();
     // Last, so that no panel hides it, in whatever state play is.
     if (play.freeze_ticks != 0)

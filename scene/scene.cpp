@@ -80,9 +80,9 @@ static void draw_shadows()
 
 static void draw_item(int r, int c, int32_t t)
 {
-    // Hidden items have bit 7 set and so are negative as signed bytes.
-    const int32_t item = (int8_t)play.items[r][c];
-    if (item <= 0 || item > ITEM_KEY)
+    // Items hidden in ice are not drawn.
+    const int32_t item = play.items[r][c];
+    if ((item & ITEM_HIDDEN) || item < ITEM_FISH || item > ITEM_KEY)
         return;
     // The bob follows the column only: the items of one column move together.
     const float x = cell_x(c);
@@ -128,7 +128,7 @@ static void draw_items_and_blocks(int32_t t)
 
 static bool is_stone(int r, int c)
 {
-    return c >= 0 && c < LEVEL_COLS && play.cells[r][c] == CELL_STONE;
+    return cell_in_grid(r, c) && play.cells[r][c] == CELL_STONE;
 }
 
 // The cap's sprite joins up with stone neighbours in the same row.
@@ -228,10 +228,10 @@ static int32_t hero_sprite(int32_t t)
 // The hero fades out once he has cheered at the door for a while.
 static int32_t hero_alpha(int32_t t)
 {
-    if (play.state != STATE_LEVEL_DONE || t <= 40)
+    if (play.state != STATE_LEVEL_DONE || t <= LEVEL_DONE_CHEER_TICKS)
         return 255;
-    if (t <= 80)
-        return 495 - 6 * t;
+    if (t <= LEVEL_DONE_FADE_END)
+        return 255 - 6 * (t - LEVEL_DONE_CHEER_TICKS);
     return 0;
 }
 
@@ -243,7 +243,7 @@ static void draw_hero(int32_t t)
     // A dying hero jumps up and drops back down within a second.
     float lift = 0.0f;
     if (play.state == STATE_DYING)
-        lift = 30.0f * sinf(3.14159f * (float)(t < 60 ? t : 60) / 60.0f);
+        lift = 30.0f * sinf(3.14159f * (float)(t < TICKS_PER_SECOND ? t : TICKS_PER_SECOND) / (float)TICKS_PER_SECOND);
     draw_sprite(play.hero_x + FIELD_X, play.hero_y + FIELD_Y - lift, hero_sprite(t), play.facing < 0, alpha);
 }
 
@@ -251,7 +251,7 @@ static void draw_particles()
 {
     for (int i = 0; i < MAX_PARTICLES; i++) {
         const Particle& p = play.particles[i];
-        if (!p.active || p.age > 35)
+        if (!p.active || p.age >= PARTICLE_LAST_AGE)
             continue;
         const int32_t first = p.kind == PARTICLE_PUFF ? SPRITE_PUFF : SPRITE_SHARDS;
         draw_sprite(p.x + FIELD_X, p.y + FIELD_Y, first + p.age / 6, 0, 255);

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-static const double TICK_SECONDS = 1.0 / 60.0;
+static const double TICK_SECONDS = 1.0 / (double)TICKS_PER_SECOND;
 static const double MAX_CATCH_UP_SECONDS = 0.25;
 // The sleep of a pass while the window is not seen.
 enum { HIDDEN_SLEEP_MS = 10 };

@@ -101,8 +101,8 @@ TEST_F(BuiltinLevels, KeepTheColumnsOfTheLevelTable)
         std::vector<Hidden> hidden;
         for (int r = 0; r < LEVEL_ROWS; r++)
             for (int c = 0; c < LEVEL_COLS; c++)
-                if (l.items[r][c] & 0x80)
-                    hidden.push_back({r + 1, c + 1, l.items[r][c] & 0x7f});
+                if (l.items[r][c] & ITEM_HIDDEN)
+                    hidden.push_back({r + 1, c + 1, l.items[r][c] & ITEM_CODE_MASK});
         ASSERT_EQ(hidden.size(), want.hidden.size());
         for (size_t h = 0; h < hidden.size(); h++) {
             EXPECT_EQ(hidden[h].row, want.hidden[h].row);
@@ -123,11 +123,11 @@ TEST_F(BuiltinLevels, AreFairToStart)
         int visible_keys = 0, hidden_keys = 0;
         for (int r = 0; r < LEVEL_ROWS; r++)
             for (int c = 0; c < LEVEL_COLS; c++) {
-                if (l.items[r][c] == 11)
+                if (l.items[r][c] == ITEM_KEY)
                     visible_keys++;
-                if (l.items[r][c] == (0x80 | 11))
+                if (l.items[r][c] == (ITEM_HIDDEN | ITEM_KEY))
                     hidden_keys++;
-                if (l.items[r][c] & 0x80) {
+                if (l.items[r][c] & ITEM_HIDDEN) {
                     EXPECT_EQ(l.cells[r][c], 1) << "hidden item at " << r + 1 << "," << c + 1;
                 } else if (l.items[r][c]) {
                     EXPECT_EQ(l.cells[r][c], 0) << "visible item in a block at " << r + 1 << "," << c + 1;

@@ -156,7 +156,7 @@ TEST(LevelReader, LevelLinesBeginLevelsWithDefaults)
     ASSERT_EQ(parse(text).result, 4);
     for (int i = 0; i < 4; i++) {
         EXPECT_EQ(level_table[i].name, "Bane " + std::to_string(i + 1));
-        EXPECT_EQ(level_table[i].time_limit, 60);
+        EXPECT_EQ(level_table[i].time_limit, DEFAULT_TIME_LIMIT);
         EXPECT_EQ(level_table[i].theme, 0);
         EXPECT_STREQ(level_table[i].world, "");
     }
@@ -179,19 +179,19 @@ TEST(LevelReader, TimeAndThemeNumbers)
         int32_t theme;
     };
     const Case cases[] = {
-        {"tid 5", 60, 0},
-        {"tid 0", 60, 0},
-        {"tid -20", 60, 0},
-        {"tid snart", 60, 0},
-        {"tid", 60, 0},
+        {"tid 5", DEFAULT_TIME_LIMIT, 0},
+        {"tid 0", DEFAULT_TIME_LIMIT, 0},
+        {"tid -20", DEFAULT_TIME_LIMIT, 0},
+        {"tid snart", DEFAULT_TIME_LIMIT, 0},
+        {"tid", DEFAULT_TIME_LIMIT, 0},
         {"tid 6", 6, 0},
         {"tid 90s", 90, 0},
         {"tid 4294967302", 6, 0},  // only the low 32 bits count
         {"tid 2147483647", 2147483647, 0},
-        {"tid 99999999999999999999", 60, 0},
-        {"tema -4", 60, -4},
-        {"tema 1000", 60, 1000},
-        {"tema", 60, 0},
+        {"tid 99999999999999999999", DEFAULT_TIME_LIMIT, 0},
+        {"tema -4", DEFAULT_TIME_LIMIT, -4},
+        {"tema 1000", DEFAULT_TIME_LIMIT, 1000},
+        {"tema", DEFAULT_TIME_LIMIT, 0},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(parse("[bane 1]\n" + std::string(c.line) + "\n" + minimal_grid).result, 1) << c.line;

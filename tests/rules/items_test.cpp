@@ -78,7 +78,7 @@ TEST(Items, EachItemsEffect)
         EXPECT_EQ(play.particles[0].active, 1u);
         EXPECT_EQ(play.snowballs_left, c.code == ITEM_SNOWBALLS ? 3 : 0);
         EXPECT_EQ(play.lives, c.code == ITEM_LIFE ? 4 : 3);
-        EXPECT_EQ(play.freeze_ticks, c.code == ITEM_SNOWFLAKE ? 360 : 4);
+        EXPECT_EQ(play.freeze_ticks, c.code == ITEM_SNOWFLAKE ? FREEZE_TICKS : 4);
         EXPECT_EQ(play.has_key, c.code == ITEM_KEY ? 1u : 0u);
     }
 }

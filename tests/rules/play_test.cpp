@@ -26,9 +26,9 @@ TEST(PlayStateMachine, NewGameStartsTheLevelIntroWithThreeLives)
     EXPECT_EQ(play.state, (uint32_t)STATE_INTRO);
     EXPECT_EQ(play.level, 1);
     EXPECT_EQ(play.score, 0);
-    EXPECT_EQ(play.lives, 3);
+    EXPECT_EQ(play.lives, START_LIVES);
     EXPECT_EQ(play.snowballs_left, 0);
-    EXPECT_EQ(play.bonus, 10000);
+    EXPECT_EQ(play.bonus, BONUS_START);
     EXPECT_FLOAT_EQ(play.hero_x, 48.0f);
     EXPECT_FLOAT_EQ(play.hero_y, 480.0f);
 }
@@ -41,10 +41,10 @@ TEST(PlayStateMachine, IntroLastsLongerWhenTheLevelStartsAWorld)
         int level;
         int intro;
     } cases[] = {
-        { "no world name", level(""), 0, 90 },
-        { "first level of a world", level("verden Is\n"), 0, 150 },
-        { "same world as the level before", level("verden Is\n") + level(""), 1, 90 },
-        { "a new world", level("verden Is\n") + level("verden Sne\n"), 1, 150 },
+        { "no world name", level(""), 0, INTRO_TICKS },
+        { "first level of a world", level("verden Is\n"), 0, WORLD_INTRO_TICKS },
+        { "same world as the level before", level("verden Is\n") + level(""), 1, INTRO_TICKS },
+        { "a new world", level("verden Is\n") + level("verden Sne\n"), 1, WORLD_INTRO_TICKS },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -157,7 +157,7 @@ TEST(PlayStateMachine, LevelDoneMovesTheBonusThenStartsTheNextLevel)
         { steps_run + 151, STATE_INTRO, 0, score + bonus },
     });
     EXPECT_EQ(play.level, 1);
-    EXPECT_EQ(play.bonus, 10000);
+    EXPECT_EQ(play.bonus, BONUS_START);
 }
 
 TEST(PlayStateMachine, TransferSoundsInEveryThirdTick)
