@@ -91,9 +91,9 @@ static bool carried_exactly(const LevelRecord& l)
     for (int r = 0; r < LEVEL_ROWS; r++)
         for (int c = 0; c < LEVEL_COLS; c++) {
             int item = l.items[r][c], cell = l.cells[r][c];
-            if (item && !(item & 0x80) && cell)
+            if (item && !(item & ITEM_HIDDEN) && cell)
                 return false;
-            if ((item & 0x80) && cell != 1 && cell != 2)
+            if ((item & ITEM_HIDDEN) && cell != CELL_ICE && cell != CELL_STONE)
                 return false;
         }
     return true;
