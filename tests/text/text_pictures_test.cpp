@@ -195,7 +195,7 @@ TEST(TextPictures, PiecesArePackedInRows)
             row_height = r.h > row_height ? r.h : row_height;
         }
         int width = 0, height = 0, channels = 0;
-        const BuiltinPicture& picture = builtin_pictures[33 + i];
+        const BuiltinPicture& picture = builtin_pictures[PICTURE_FIRST_LANGUAGE + i];
         ASSERT_TRUE(stbi_info_from_memory(picture.bytes, picture.length, &width, &height, &channels));
         EXPECT_EQ(width, PICTURE_WIDTH);
         EXPECT_EQ(height, y + row_height) << "the picture ends below the last row";
@@ -213,7 +213,7 @@ TEST_P(TextPicture, HoldsItsPiecesAndNothingElse)
     const int i = GetParam();
     const LanguageInfo& info = language_table[i];
     SCOPED_TRACE(info.code);
-    const BuiltinPicture& picture = builtin_pictures[33 + i];
+    const BuiltinPicture& picture = builtin_pictures[PICTURE_FIRST_LANGUAGE + i];
     ASSERT_EQ(info.atlas_png, picture.bytes);
     ASSERT_EQ(info.atlas_size, (uint64_t)picture.length);
     ASSERT_GT(picture.length, 33);
