@@ -153,7 +153,7 @@ int32_t layout_message(int32_t id, int32_t big, const char* const* args, int32_t
         } else {
             int32_t slot = -v - 1;
             const char* arg = slot < arg_count && args && args[slot] ? args[slot] : EMPTY_ARGUMENT;
-            if (arg[0] == '\x01') {
+            if (arg[0] == MESSAGE_REF_MARK) {
                 // A nested message is laid out on its own, without arguments,
                 // so its placeholders are empty and it holds no reference.
                 item.message = read_message_ref(arg);
@@ -273,7 +273,7 @@ void draw_name(const char* name, int32_t x, int32_t y, int32_t big, int32_t alig
 void draw_name_fit(const char* name, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour,
                    int32_t max_width)
 {
-    if (name[0] == '\x01') {
+    if (name[0] == MESSAGE_REF_MARK) {
         int32_t message = read_message_ref(name);
         if (message >= 0)
             draw_message_v(message, x, y, big, align, colour, max_width, nullptr, 0);

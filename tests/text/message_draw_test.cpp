@@ -442,7 +442,7 @@ TEST_F(MessageDrawing, ArgumentsBeyondTheCountAreNeverRead)
     EXPECT_EQ(draw_message_v(88, 100, 100, 0, 0, WHITE, 0, one, 1), (int32_t)expected);
     delete[] one;
     EXPECT_EQ(draw_message_v(88, 100, 100, 0, 0, WHITE, 0, nullptr, 2), (int32_t)(42 + 1 + 52 + 1 + 62));
-    EXPECT_EQ(draw_message(7, 100, 100, 0, 0, WHITE, {"\x01" "2", "surplus", "more"}), 142 + 92);
+    EXPECT_EQ(draw_message(7, 100, 100, 0, 0, WHITE, {msg_ref_text(2), "surplus", "more"}), 142 + 92);
 }
 
 TEST_F(MessageDrawing, OneTexturePerLanguage)
@@ -498,7 +498,7 @@ TEST_F(MessageDrawing, Names)
         {"\x01" "-1", 1, NOTHING, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name + (c.name[0] == 1));
+        SCOPED_TRACE(c.name + (c.name[0] == MESSAGE_REF_MARK));
         clear();
         draw_name(c.name, 100, 200, c.big, 0, WHITE);
         if (c.shows == NOTHING) {
