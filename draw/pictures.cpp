@@ -102,6 +102,17 @@ SDL_Texture* picture_texture(int picture)
     return texture_from_image(builtin_pictures[picture].bytes, builtin_pictures[picture].length);
 }
 
+// The pictures every screen draws, in the order they are made.
+struct ScreenPicture {
+    SDL_Texture** field;
+    int picture;
+};
+static const ScreenPicture screen_pictures[] = {
+    {&textures.sprites, PICTURE_SPRITES},         {&textures.side_frame, PICTURE_SIDE_FRAME},
+    {&textures.bottom_frame, PICTURE_BOTTOM_FRAME}, {&textures.top_bar, PICTURE_TOP_BAR},
+    {&textures.bottom_bar, PICTURE_BOTTOM_BAR},   {&textures.band, PICTURE_BAND},
+};
+
 void load_screen_textures(SDL_Renderer* renderer)
 {
     textures.renderer = renderer;
@@ -111,12 +122,8 @@ void load_screen_textures(SDL_Renderer* renderer)
     // Every texture is shown at half its size or stretched: filter linearly.
     // The hint must be set before the first texture exists.
     SDL_SetHint("SDL_RENDER_SCALE_QUALITY", "1");
-    textures.sprites = picture_texture(PICTURE_SPRITES);
-    textures.side_frame = picture_texture(PICTURE_SIDE_FRAME);
-    textures.bottom_frame = picture_texture(PICTURE_BOTTOM_FRAME);
-    textures.top_bar = picture_texture(PICTURE_TOP_BAR);
-    textures.bottom_bar = picture_texture(PICTURE_BOTTOM_BAR);
-    textures.band = picture_texture(PICTURE_BAND);
+    for (const ScreenPicture& p : screen_pictures)
+        *p.field = picture_texture(p.picture);
     static SDL_Rect sprite_cells[SPRITE_COUNT];
     for (int32_t n = 0; n < SPRITE_COUNT; n++)
         sprite_cells[n] = SDL_Rect{sprite_rects[n].x, sprite_rects[n].y, sprite_rects[n].w, sprite_rects[n].h};
