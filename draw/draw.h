@@ -18,30 +18,15 @@ enum { BOTTOM_LINE_Y = 640 };
 
 // ---- Built-in pictures, texture set and sprites ----
 
+// The built-in pictures' numbers, the sprite numbers and the sheet's rectangles.
+#include "draw/sheet.h"
+
 // One picture file (PNG or JPEG) built into the program.
 struct BuiltinPicture {
     const unsigned char* bytes;
     int32_t length;
 };
-
-enum { THEME_COUNT = 24 };
-
-// The built-in pictures by number, data/pictures/picture-NN.png or .jpg. The
-// count stays a plain number: the build reads it from this line.
-enum {
-    PICTURE_SPRITES = 0,
-    PICTURE_SIDE_FRAME = 1,
-    PICTURE_BOTTOM_FRAME = 2,
-    PICTURE_TOP_BAR = 3,
-    PICTURE_BOTTOM_BAR = 4,
-    PICTURE_BAND = 5,
-    PICTURE_LOGO = 6,
-    PICTURE_FIRST_BACKGROUND = 7,  // one per theme, in the order of the files
-    PICTURE_FONT_SMALL = PICTURE_FIRST_BACKGROUND + THEME_COUNT,
-    PICTURE_FONT_BIG = PICTURE_FONT_SMALL + 1,
-    PICTURE_FIRST_LANGUAGE = PICTURE_FONT_BIG + 1,  // one text picture per language, in the languages' order
-    PICTURE_COUNT = 65,
-};
+// Every built-in picture, by its number.
 extern const BuiltinPicture builtin_pictures[PICTURE_COUNT];
 
 // A texture's pieces each shrunk once to half size, at half their position,
@@ -89,9 +74,6 @@ struct TextureSet {
     LayerCopy layers[LAYER_COUNT];
 };
 extern TextureSet textures;
-
-// The sprite numbers and the sheet's rectangles.
-#include "draw/sheet.h"
 
 // Decodes a picture into a new blended texture on textures.renderer; null (and one log line) when it does not decode.
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
