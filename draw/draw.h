@@ -8,6 +8,9 @@
 
 // The logical screen every picture is drawn on, and its middle column.
 enum { SCREEN_WIDTH = 768, SCREEN_HEIGHT = 672, SCREEN_MIDDLE = 384 };
+// The play area: the rectangle of the screen the level's cells fill, between
+// the top bar, the side frames and the bottom frame.
+enum { PLAY_AREA_X = 24, PLAY_AREA_Y = 48, PLAY_AREA_W = 720, PLAY_AREA_H = 576 };
 // The top of the small line along the bottom edge (the level name in play,
 // the credit line on the title): high enough that the deepest marks under
 // the letters of every language stay on the screen.
@@ -15,15 +18,16 @@ enum { BOTTOM_LINE_Y = 640 };
 
 // ---- Built-in pictures, texture set and sprites ----
 
-// One picture file (PNG or JPEG) built into the program; length 0 when absent.
+// The built-in pictures' numbers, the sprite numbers and the sheet's rectangles.
+#include "draw/sheet.h"
+
+// One picture file (PNG or JPEG) built into the program.
 struct BuiltinPicture {
     const unsigned char* bytes;
     int32_t length;
 };
-
-// Pictures 0..64: 0 sprite sheet, 1..6 frames, bars, band and logo,
-// 7..30 theme backgrounds, 31 and 32 glyph sheets, 33..64 language texts.
-extern const BuiltinPicture builtin_pictures[65];
+// Every built-in picture, by its number.
+extern const BuiltinPicture builtin_pictures[PICTURE_COUNT];
 
 // A texture's pieces each shrunk once to half size, at half their position,
 // as a copy to that size shrinks them: made on the software renderer only.
@@ -71,14 +75,11 @@ struct TextureSet {
 };
 extern TextureSet textures;
 
-// The sprite numbers and the sheet's rectangles.
-#include "draw/sheet.h"
-
 // Decodes a picture into a new blended texture on textures.renderer; null (and one log line) when it does not decode.
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
 // Makes the texture of a language's text picture, the same as texture_from_image, decoding grey and alpha as such.
 SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length);
-// Keeps the renderer, asks for linear filtering and makes the textures of pictures 0..6, 31 and 32.
+// Keeps the renderer, asks for linear filtering and makes the textures of the sprite sheet, the furniture and the glyph sheets.
 void load_textures(SDL_Renderer* renderer);
 // On the software renderer, the half copy of texture by count rectangles that do not overlap; elsewhere one without a half.
 HalfCopy make_half_copy(SDL_Texture* texture, const SDL_Rect* rects, int32_t count);
@@ -104,7 +105,6 @@ void draw_sprite_rotated(float x, float y, float angle, int32_t sprite, int32_t 
 // ---- Backgrounds, frames, bars and panels ----
 // Rectangles are integer logical-screen pixels; textures are copied whole.
 
-enum { THEME_COUNT = 24 };
 // The built-in picture of each theme 0..23.
 extern const BuiltinPicture* const theme_images[THEME_COUNT];
 // The theme whose picture textures.background holds; -1 before the first background.

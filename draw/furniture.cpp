@@ -6,18 +6,33 @@
 
 #include <cmath>
 
+// The n-th theme background of the built-in picture list.
+static constexpr const BuiltinPicture* background(int n) { return &builtin_pictures[PICTURE_FIRST_BACKGROUND + n]; }
+
 // The picture each theme shows: themes follow the levels, while the
-// pictures keep the numbers of the built-in picture list.
+// pictures keep their order in the built-in picture list.
 const BuiltinPicture* const theme_images[THEME_COUNT] = {
-    &builtin_pictures[24], &builtin_pictures[25], &builtin_pictures[15], &builtin_pictures[23],
-    &builtin_pictures[26], &builtin_pictures[7],  &builtin_pictures[12], &builtin_pictures[19],
-    &builtin_pictures[11], &builtin_pictures[17], &builtin_pictures[28], &builtin_pictures[18],
-    &builtin_pictures[9],  &builtin_pictures[27], &builtin_pictures[16], &builtin_pictures[14],
-    &builtin_pictures[10], &builtin_pictures[20], &builtin_pictures[13], &builtin_pictures[8],
-    &builtin_pictures[21], &builtin_pictures[22], &builtin_pictures[30], &builtin_pictures[29],
+    background(17), background(18), background(8), background(16), background(19), background(0),
+    background(5), background(12), background(4), background(10), background(21), background(11),
+    background(2), background(20), background(9), background(7), background(3), background(13),
+    background(6), background(1), background(14), background(15), background(23), background(22),
 };
 
 int32_t background_theme = -1;
+
+// The frames close the play area at the sides and below it; the bars lie
+// above it and along the screen's bottom edge.
+enum {
+    SIDE_FRAME_WIDTH = PLAY_AREA_X,
+    RIGHT_FRAME_X = PLAY_AREA_X + PLAY_AREA_W,
+    BOTTOM_FRAME_Y = PLAY_AREA_Y + PLAY_AREA_H,
+    BOTTOM_FRAME_HEIGHT = 24,
+    TOP_BAR_HEIGHT = PLAY_AREA_Y,
+    BOTTOM_BAR_Y = BOTTOM_FRAME_Y + BOTTOM_FRAME_HEIGHT,
+    BOTTOM_BAR_HEIGHT = SCREEN_HEIGHT - BOTTOM_BAR_Y,
+};
+// The title logo's size on the screen.
+enum { LOGO_WIDTH = 600, LOGO_HEIGHT = 120 };
 
 static void copy_to(SDL_Texture* texture, int x, int y, int w, int h, SDL_RendererFlip flip = SDL_FLIP_NONE)
 {
@@ -132,36 +147,38 @@ void draw_background(int32_t theme)
         textures.background = texture_from_image(theme_images[t]->bytes, theme_images[t]->length);
         background_theme = t;
     }
-    draw_layer(LAYER_BACKGROUND, textures.background, 24, 48, 720, 576, SDL_FLIP_NONE);
+    draw_layer(LAYER_BACKGROUND, textures.background, PLAY_AREA_X, PLAY_AREA_Y, PLAY_AREA_W, PLAY_AREA_H, SDL_FLIP_NONE);
 }
 
 void draw_side_frames()
 {
-    draw_layer(LAYER_LEFT_FRAME, textures.side_frame, 0, 48, 24, 576, SDL_FLIP_NONE);
-    draw_layer(LAYER_RIGHT_FRAME, textures.side_frame, 744, 48, 24, 576, SDL_FLIP_HORIZONTAL);
-    draw_layer(LAYER_BOTTOM_FRAME, textures.bottom_frame, 0, 624, 768, 24, SDL_FLIP_NONE);
-    note_drawn(DRAWN_BAR, 0, float_rect(0, 624, 768, 24));
+    draw_layer(LAYER_LEFT_FRAME, textures.side_frame, 0, PLAY_AREA_Y, SIDE_FRAME_WIDTH, PLAY_AREA_H, SDL_FLIP_NONE);
+    draw_layer(LAYER_RIGHT_FRAME, textures.side_frame, RIGHT_FRAME_X, PLAY_AREA_Y, SIDE_FRAME_WIDTH, PLAY_AREA_H,
+               SDL_FLIP_HORIZONTAL);
+    draw_layer(LAYER_BOTTOM_FRAME, textures.bottom_frame, 0, BOTTOM_FRAME_Y, SCREEN_WIDTH, BOTTOM_FRAME_HEIGHT,
+               SDL_FLIP_NONE);
+    note_drawn(DRAWN_BAR, 0, float_rect(0, BOTTOM_FRAME_Y, SCREEN_WIDTH, BOTTOM_FRAME_HEIGHT));
 }
 
 void draw_bars()
 {
-    draw_layer(LAYER_TOP_BAR, textures.top_bar, 0, 0, 768, 48, SDL_FLIP_NONE);
-    draw_layer(LAYER_BOTTOM_BAR, textures.bottom_bar, 0, 648, 768, 24, SDL_FLIP_NONE);
-    note_drawn(DRAWN_BAR, 0, float_rect(0, 0, 768, 48));
-    note_drawn(DRAWN_BAR, 0, float_rect(0, 648, 768, 24));
+    draw_layer(LAYER_TOP_BAR, textures.top_bar, 0, 0, SCREEN_WIDTH, TOP_BAR_HEIGHT, SDL_FLIP_NONE);
+    draw_layer(LAYER_BOTTOM_BAR, textures.bottom_bar, 0, BOTTOM_BAR_Y, SCREEN_WIDTH, BOTTOM_BAR_HEIGHT, SDL_FLIP_NONE);
+    note_drawn(DRAWN_BAR, 0, float_rect(0, 0, SCREEN_WIDTH, TOP_BAR_HEIGHT));
+    note_drawn(DRAWN_BAR, 0, float_rect(0, BOTTOM_BAR_Y, SCREEN_WIDTH, BOTTOM_BAR_HEIGHT));
 }
 
 void draw_band(int32_t y, int32_t h)
 {
-    copy_to(textures.band, 0, y, 768, h);
-    note_drawn(DRAWN_BAND, 0, float_rect(0, y, 768, h));
+    copy_to(textures.band, 0, y, SCREEN_WIDTH, h);
+    note_drawn(DRAWN_BAND, 0, float_rect(0, y, SCREEN_WIDTH, h));
 }
 
 void draw_logo(int32_t x, int32_t y)
 {
     make_later_texture_now(&textures.logo);
-    copy_to(textures.logo, x - 300, y, 600, 120);
-    note_drawn(DRAWN_LOGO, 0, float_rect(x - 300, y, 600, 120));
+    copy_to(textures.logo, x - LOGO_WIDTH / 2, y, LOGO_WIDTH, LOGO_HEIGHT);
+    note_drawn(DRAWN_LOGO, 0, float_rect(x - LOGO_WIDTH / 2, y, LOGO_WIDTH, LOGO_HEIGHT));
 }
 
 void fill_rect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour)

@@ -4,7 +4,7 @@
 
 // The texture of built-in picture n; null, with the log line, when it does not decode.
 SDL_Texture* picture_texture(int picture);
-// Keeps the renderer and makes the textures of pictures 0..5, which every screen draws.
+// Keeps the renderer and makes the textures of the sprite sheet, the frames, the bars and the band, which every screen draws.
 void load_screen_textures(SDL_Renderer* renderer);
 // Makes the half copy of a glyph sheet, named by its field in textures, once the sheet is there.
 void make_glyph_half_copy(SDL_Texture* const* sheet);

@@ -27,9 +27,9 @@ struct LaterPicture {
 };
 
 LaterPicture later[] = {
-    {6, &textures.logo, nullptr, nullptr, 0, 0, {0}, nullptr, 0, false},
-    {31, &textures.font_small, nullptr, nullptr, 0, 0, {0}, nullptr, 0, false},
-    {32, &textures.font_big, nullptr, nullptr, 0, 0, {0}, nullptr, 0, false},
+    {PICTURE_LOGO, &textures.logo, nullptr, nullptr, 0, 0, {0}, nullptr, 0, false},
+    {PICTURE_FONT_SMALL, &textures.font_small, nullptr, nullptr, 0, 0, {0}, nullptr, 0, false},
+    {PICTURE_FONT_BIG, &textures.font_big, nullptr, nullptr, 0, 0, {0}, nullptr, 0, false},
 };
 enum { LATER_COUNT = sizeof later / sizeof later[0] };
 
@@ -37,13 +37,10 @@ enum { LATER_COUNT = sizeof later / sizeof later[0] };
 // decoder's reasons are its own thread's, so it keeps the reason itself.
 int decode_later(void*)
 {
-    static const unsigned char nothing = 0;
     for (LaterPicture& p : later) {
         const BuiltinPicture& picture = builtin_pictures[p.picture];
-        const bool present = picture.bytes && picture.length > 0;
         int channels = 0;
-        p.pixels = stbi_load_from_memory(present ? picture.bytes : &nothing, present ? picture.length : 0, &p.w,
-                                         &p.h, &channels, 4);
+        p.pixels = stbi_load_from_memory(picture.bytes, picture.length, &p.w, &p.h, &channels, 4);
         if (!p.pixels)
             p.failure = stbi_failure_reason();
         SDL_MemoryBarrierRelease();
@@ -193,7 +190,7 @@ void load_first_textures(SDL_Renderer* renderer)
     for (LaterPicture& p : later) {
         const BuiltinPicture& picture = builtin_pictures[p.picture];
         int w = 0, h = 0, channels = 0;
-        if (picture.bytes && picture.length > 0 && stbi_info_from_memory(picture.bytes, picture.length, &w, &h, &channels)) {
+        if (stbi_info_from_memory(picture.bytes, picture.length, &w, &h, &channels)) {
             p.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, w, h);
             SDL_SetTextureBlendMode(p.texture, SDL_BLENDMODE_BLEND);
         }

@@ -16,9 +16,9 @@ static unsigned char* decode(const unsigned char* bytes, int32_t length, int cha
     unsigned char* pixels = nullptr;
     const char* failure = nullptr;
     if (!take_decoded_ahead(bytes, channels, &pixels, w, h, &failure)) {
-        // A picture missing from the build has no bytes: the decoder is
-        // handed an empty buffer instead, fails and gives its reason like
-        // any other.
+        // Bytes that are not there (none, or a length below 0) are handed
+        // to the decoder as an empty buffer: it fails and gives its reason
+        // as for any picture that does not decode.
         static const unsigned char nothing = 0;
         if (!bytes || length < 0) {
             bytes = &nothing;
@@ -102,6 +102,17 @@ SDL_Texture* picture_texture(int picture)
     return texture_from_image(builtin_pictures[picture].bytes, builtin_pictures[picture].length);
 }
 
+// The pictures every screen draws, in the order they are made.
+struct ScreenPicture {
+    SDL_Texture** field;
+    int picture;
+};
+static const ScreenPicture screen_pictures[] = {
+    {&textures.sprites, PICTURE_SPRITES},         {&textures.side_frame, PICTURE_SIDE_FRAME},
+    {&textures.bottom_frame, PICTURE_BOTTOM_FRAME}, {&textures.top_bar, PICTURE_TOP_BAR},
+    {&textures.bottom_bar, PICTURE_BOTTOM_BAR},   {&textures.band, PICTURE_BAND},
+};
+
 void load_screen_textures(SDL_Renderer* renderer)
 {
     textures.renderer = renderer;
@@ -111,12 +122,8 @@ void load_screen_textures(SDL_Renderer* renderer)
     // Every texture is shown at half its size or stretched: filter linearly.
     // The hint must be set before the first texture exists.
     SDL_SetHint("SDL_RENDER_SCALE_QUALITY", "1");
-    textures.sprites = picture_texture(0);
-    textures.side_frame = picture_texture(1);
-    textures.bottom_frame = picture_texture(2);
-    textures.top_bar = picture_texture(3);
-    textures.bottom_bar = picture_texture(4);
-    textures.band = picture_texture(5);
+    for (const ScreenPicture& p : screen_pictures)
+        *p.field = picture_texture(p.picture);
     static SDL_Rect sprite_cells[SPRITE_COUNT];
     for (int32_t n = 0; n < SPRITE_COUNT; n++)
         sprite_cells[n] = SDL_Rect{sprite_rects[n].x, sprite_rects[n].y, sprite_rects[n].w, sprite_rects[n].h};
@@ -126,9 +133,9 @@ void load_screen_textures(SDL_Renderer* renderer)
 void load_textures(SDL_Renderer* renderer)
 {
     load_screen_textures(renderer);
-    textures.logo = picture_texture(6);
-    textures.font_small = picture_texture(31);
-    textures.font_big = picture_texture(32);
+    textures.logo = picture_texture(PICTURE_LOGO);
+    textures.font_small = picture_texture(PICTURE_FONT_SMALL);
+    textures.font_big = picture_texture(PICTURE_FONT_BIG);
     make_glyph_half_copy(&textures.font_small);
     make_glyph_half_copy(&textures.font_big);
 }

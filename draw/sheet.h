@@ -1,9 +1,29 @@
-// The sprite sheet's layout: what each sprite number shows and where it lies
-// on the sheet. The game draws from this table and the sprite tool draws the
-// sheet by it, so the two cannot disagree. Free of SDL so that the tool may
-// include it; the rest of the game reaches it through draw/draw.h.
+// The built-in pictures' numbers and the sprite sheet's layout: what each
+// sprite number shows and where it lies on the sheet. The game draws from
+// these and the tools draw the pictures by them, so the two cannot disagree.
+// Free of SDL so that the tools may include it; the rest of the game reaches
+// it through draw/draw.h.
 #pragma once
 #include <cstdint>
+
+enum { THEME_COUNT = 24 };
+
+// The built-in pictures by number, data/pictures/picture-NN.png or .jpg. The
+// count stays a plain number: the build reads it from this line.
+enum {
+    PICTURE_SPRITES = 0,
+    PICTURE_SIDE_FRAME = 1,
+    PICTURE_BOTTOM_FRAME = 2,
+    PICTURE_TOP_BAR = 3,
+    PICTURE_BOTTOM_BAR = 4,
+    PICTURE_BAND = 5,
+    PICTURE_LOGO = 6,
+    PICTURE_FIRST_BACKGROUND = 7,  // one per theme, in the order of the files
+    PICTURE_FONT_SMALL = PICTURE_FIRST_BACKGROUND + THEME_COUNT,
+    PICTURE_FONT_BIG = PICTURE_FONT_SMALL + 1,
+    PICTURE_FIRST_LANGUAGE = PICTURE_FONT_BIG + 1,  // one text picture per language, in the languages' order
+    PICTURE_COUNT = 65,
+};
 
 // Sprite numbers, and the frame counts of those that animate. Unflipped
 // figures face right. A name with a count after it is the first of that many

@@ -11,8 +11,22 @@
 
 // Where the play area's top-left corner lies on the logical screen; play
 // positions are relative to it.
-static const float FIELD_X = 24.0f;
-static const float FIELD_Y = 48.0f;
+static constexpr float FIELD_X = (float)PLAY_AREA_X;
+static constexpr float FIELD_Y = (float)PLAY_AREA_Y;
+
+// The cell size in whole pixels, for the pieces laid on the cell grid.
+static constexpr int CELL_PIXELS = (int)CELL_SIZE;
+
+// Where a filled cell's shadow, a stone's snow cap and the icicles under it
+// lie against the cell's corner; the icicles hang from the cell's bottom.
+enum {
+    SHADOW_DX = -3, SHADOW_DY = -2,
+    CAP_DX = -8, CAP_DY = -10,
+    ICICLES_DX = -8, ICICLES_DY = CELL_PIXELS - 4,
+};
+
+// A score popup's number is centred over the cell it was won in, at its top.
+static constexpr float POPUP_DX = FIELD_X + CELL_SIZE * 0.5f;
 
 // While the action cooldown is this or more (and below the thrust) the hero
 // shows the action's follow-through.
@@ -38,6 +52,17 @@ static float cell_x(int c)
 static float cell_y(int r)
 {
     return FIELD_Y + CELL_SIZE * (float)r;
+}
+
+// The whole-pixel screen position of a piece dx, dy from the corner of cell (r, c).
+static float grid_x(int c, int dx)
+{
+    return (float)(PLAY_AREA_X + dx + CELL_PIXELS * c);
+}
+
+static float grid_y(int r, int dy)
+{
+    return (float)(PLAY_AREA_Y + dy + CELL_PIXELS * r);
 }
 
 // The record of the level being played. An index outside the table (which
@@ -75,7 +100,7 @@ static void draw_shadows()
     for (int r = 0; r < LEVEL_ROWS; r++)
         for (int c = 0; c < LEVEL_COLS; c++)
             if (play.cells[r][c] != CELL_EMPTY)
-                draw_sprite((float)(21 + 48 * c), (float)(46 + 48 * r), SPRITE_SHADOW, 0, 255);
+                draw_sprite(grid_x(c, SHADOW_DX), grid_y(r, SHADOW_DY), SPRITE_SHADOW, 0, 255);
 }
 
 static void draw_item(int r, int c, int32_t t)
@@ -152,9 +177,10 @@ static void draw_snow_and_icicles()
             if (play.cells[r][c] != CELL_STONE)
                 continue;
             if (r < LEVEL_ROWS - 1 && play.cells[r + 1][c] == CELL_EMPTY)
-                draw_sprite((float)(16 + 48 * c), (float)(92 + 48 * r), SPRITE_HANGING_ICICLES + r % HANGING_ICICLE_VARIANTS, 0, 255);
+                draw_sprite(grid_x(c, ICICLES_DX), grid_y(r, ICICLES_DY), SPRITE_HANGING_ICICLES + r % HANGING_ICICLE_VARIANTS, 0,
+                            255);
             if (r == 0 || play.cells[r - 1][c] == CELL_EMPTY)
-                draw_sprite((float)(16 + 48 * c), (float)(38 + 48 * r), cap_sprite(r, c), 0, 255);
+                draw_sprite(grid_x(c, CAP_DX), grid_y(r, CAP_DY), cap_sprite(r, c), 0, 255);
         }
 }
 
@@ -271,7 +297,7 @@ static void draw_popups()
             colour = (uint32_t)(12 * p.ticks) << 24 | (COLOUR_GOLD & 0xffffffu);
         char number[16];
         snprintf(number, sizeof number, "%d", (int)p.points);
-        draw_text(number, (int32_t)(p.x + 48.0f), (int32_t)(p.y + 48.0f), FONT_SMALL, ALIGN_CENTRE, colour);
+        draw_text(number, (int32_t)(p.x + POPUP_DX), (int32_t)(p.y + FIELD_Y), FONT_SMALL, ALIGN_CENTRE, colour);
     }
 }
 

@@ -1,6 +1,7 @@
 // The language table, the current language and the choice of language at
 // start-up from a code, the desktop's preferred locales or the environment.
 #include "text/text.h"
+#include "draw/draw.h"
 #include "data/lang/text_pictures.h"
 
 #include <SDL_locale.h>
@@ -9,9 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 
-// The text pictures are the built-in pictures 33 onwards, one per language in
-// this order, compiled in by draw/; their tables and byte lengths come from the
-// same generator, so every field here is a constant fixed before start-up.
+// The text pictures are the built-in pictures from PICTURE_FIRST_LANGUAGE on,
+// one per language in this order, compiled in by draw/; their tables and byte
+// lengths come from the same generator, so every field here is a constant
+// fixed before start-up. The symbols are named by the pictures' numbers.
 #define LANGUAGE_PICTURE(n) extern "C" const unsigned char picture_##n[];
 LANGUAGE_PICTURE(33) LANGUAGE_PICTURE(34) LANGUAGE_PICTURE(35) LANGUAGE_PICTURE(36) LANGUAGE_PICTURE(37)
 LANGUAGE_PICTURE(38) LANGUAGE_PICTURE(39) LANGUAGE_PICTURE(40) LANGUAGE_PICTURE(41) LANGUAGE_PICTURE(42)
@@ -21,19 +23,22 @@ LANGUAGE_PICTURE(53) LANGUAGE_PICTURE(54) LANGUAGE_PICTURE(55) LANGUAGE_PICTURE(
 LANGUAGE_PICTURE(58) LANGUAGE_PICTURE(59) LANGUAGE_PICTURE(60) LANGUAGE_PICTURE(61) LANGUAGE_PICTURE(62)
 LANGUAGE_PICTURE(63) LANGUAGE_PICTURE(64)
 
-#define LANGUAGE_INFO(index, code, rtl, picture)                                                                  \
+static_assert((int)PICTURE_FIRST_LANGUAGE + LANGUAGE_COUNT == PICTURE_COUNT, "one text picture per language, the last pictures");
+
+// A language's index follows from its picture's number.
+#define LANGUAGE_INFO(code, rtl, picture)                                                                          \
     { #code, rtl, picture_##picture, text_picture_bytes_##code, text_runs_##code, text_run_index_##code,           \
-      text_rects_##code, language_texts[index] }
+      text_rects_##code, language_texts[(picture) - PICTURE_FIRST_LANGUAGE] }
 
 const LanguageInfo language_table[LANGUAGE_COUNT] = {
-    LANGUAGE_INFO(0, da, 0, 33),     LANGUAGE_INFO(1, sv, 0, 34),  LANGUAGE_INFO(2, nb, 0, 35),  LANGUAGE_INFO(3, fi, 0, 36),
-    LANGUAGE_INFO(4, is, 0, 37),     LANGUAGE_INFO(5, en, 0, 38),  LANGUAGE_INFO(6, de, 0, 39),  LANGUAGE_INFO(7, nl, 0, 40),
-    LANGUAGE_INFO(8, fr, 0, 41),     LANGUAGE_INFO(9, it, 0, 42),  LANGUAGE_INFO(10, es, 0, 43), LANGUAGE_INFO(11, pt, 0, 44),
-    LANGUAGE_INFO(12, pt_BR, 0, 45), LANGUAGE_INFO(13, pl, 0, 46), LANGUAGE_INFO(14, cs, 0, 47), LANGUAGE_INFO(15, hu, 0, 48),
-    LANGUAGE_INFO(16, ro, 0, 49),    LANGUAGE_INFO(17, el, 0, 50), LANGUAGE_INFO(18, tr, 0, 51), LANGUAGE_INFO(19, uk, 0, 52),
-    LANGUAGE_INFO(20, he, 1, 53),    LANGUAGE_INFO(21, ar, 1, 54), LANGUAGE_INFO(22, fa, 1, 55), LANGUAGE_INFO(23, ur, 1, 56),
-    LANGUAGE_INFO(24, hi, 0, 57),    LANGUAGE_INFO(25, bn, 0, 58), LANGUAGE_INFO(26, th, 0, 59), LANGUAGE_INFO(27, vi, 0, 60),
-    LANGUAGE_INFO(28, id, 0, 61),    LANGUAGE_INFO(29, ko, 0, 62), LANGUAGE_INFO(30, ja, 0, 63), LANGUAGE_INFO(31, zh, 0, 64),
+    LANGUAGE_INFO(da, 0, 33),    LANGUAGE_INFO(sv, 0, 34),    LANGUAGE_INFO(nb, 0, 35),    LANGUAGE_INFO(fi, 0, 36),
+    LANGUAGE_INFO(is, 0, 37),    LANGUAGE_INFO(en, 0, 38),    LANGUAGE_INFO(de, 0, 39),    LANGUAGE_INFO(nl, 0, 40),
+    LANGUAGE_INFO(fr, 0, 41),    LANGUAGE_INFO(it, 0, 42),    LANGUAGE_INFO(es, 0, 43),    LANGUAGE_INFO(pt, 0, 44),
+    LANGUAGE_INFO(pt_BR, 0, 45), LANGUAGE_INFO(pl, 0, 46),    LANGUAGE_INFO(cs, 0, 47),    LANGUAGE_INFO(hu, 0, 48),
+    LANGUAGE_INFO(ro, 0, 49),    LANGUAGE_INFO(el, 0, 50),    LANGUAGE_INFO(tr, 0, 51),    LANGUAGE_INFO(uk, 0, 52),
+    LANGUAGE_INFO(he, 1, 53),    LANGUAGE_INFO(ar, 1, 54),    LANGUAGE_INFO(fa, 1, 55),    LANGUAGE_INFO(ur, 1, 56),
+    LANGUAGE_INFO(hi, 0, 57),    LANGUAGE_INFO(bn, 0, 58),    LANGUAGE_INFO(th, 0, 59),    LANGUAGE_INFO(vi, 0, 60),
+    LANGUAGE_INFO(id, 0, 61),    LANGUAGE_INFO(ko, 0, 62),    LANGUAGE_INFO(ja, 0, 63),    LANGUAGE_INFO(zh, 0, 64),
 };
 
 int32_t current_language = LANGUAGE_ENGLISH;

@@ -5,23 +5,15 @@
 #include "text/local.h"
 
 #include "draw/draw.h"
+#include "text/picture_format.h"
 
 const LanguageInfo* text_languages = language_table;
 SDL_Texture* atlas_texture = nullptr;
 HalfCopy atlas_half = {nullptr, nullptr};
 int32_t atlas_language = -1;
 
-// run_index's mark for a list a message does not have.
-static const uint16_t NO_LIST = 0xFFFF;
-
-// Fields of a piece rectangle, five per piece.
-enum { RECT_X, RECT_Y, RECT_W, RECT_H, RECT_BASELINE, RECT_FIELDS };
-
-// Picture pixels of margin at each side of a piece, outside its advance.
-static const int32_t PIECE_MARGIN = 8;
-
 // The picture is rendered at twice the drawn size.
-static const float PICTURE_TO_SCREEN = 0.5f;
+static const float PICTURE_TO_SCREEN = 1.0f / TEXT_PICTURE_SCALE;
 
 // A big message with only a small list draws its small pieces enlarged by
 // the ratio of the two line heights, 34 / 18, in single precision.
@@ -59,7 +51,7 @@ static const int16_t* run_list(const LanguageInfo& language, int32_t id, int32_t
 static int32_t highest_placeholder(const int16_t* list)
 {
     int32_t highest = 0;
-    for (int32_t i = 0; list && i < LAYOUT_ITEMS && list[i] != 0; i++)
+    for (int32_t i = 0; list && i < LAYOUT_ITEMS && list[i] != RUN_END; i++)
         if (-list[i] > highest)
             highest = -list[i];
     return highest;
@@ -96,7 +88,7 @@ static HalfCopy atlas_half_copy(const LanguageInfo& language)
     for (int32_t id = 0; id < MESSAGE_COUNT; id++)
         for (int32_t big = 0; big < 2; big++) {
             const int16_t* list = run_list(language, id, big);
-            for (int32_t i = 0; list && i < LAYOUT_ITEMS && list[i] != 0; i++)
+            for (int32_t i = 0; list && i < LAYOUT_ITEMS && list[i] != RUN_END; i++)
                 if (list[i] > pieces)
                     pieces = list[i];
         }
@@ -142,7 +134,7 @@ int32_t layout_message(int32_t id, int32_t big, const char* const* args, int32_t
     const LineMetrics& line = line_metrics[big ? 1 : 0];
 
     int32_t count = 0;
-    for (; list && count < LAYOUT_ITEMS && list[count] != 0; count++) {
+    for (; list && count < LAYOUT_ITEMS && list[count] != RUN_END; count++) {
         int32_t v = list[count];
         LayoutItem& item = items[count];
         item = LayoutItem{-1, nullptr, -1, 0.0f};
@@ -153,7 +145,7 @@ int32_t layout_message(int32_t id, int32_t big, const char* const* args, int32_t
         } else {
             int32_t slot = -v - 1;
             const char* arg = slot < arg_count && args && args[slot] ? args[slot] : EMPTY_ARGUMENT;
-            if (arg[0] == '\x01') {
+            if (arg[0] == MESSAGE_REF_MARK) {
                 // A nested message is laid out on its own, without arguments,
                 // so its placeholders are empty and it holds no reference.
                 item.message = read_message_ref(arg);
@@ -273,7 +265,7 @@ void draw_name(const char* name, int32_t x, int32_t y, int32_t big, int32_t alig
 void draw_name_fit(const char* name, int32_t x, int32_t y, int32_t big, int32_t align, uint32_t colour,
                    int32_t max_width)
 {
-    if (name[0] == '\x01') {
+    if (name[0] == MESSAGE_REF_MARK) {
         int32_t message = read_message_ref(name);
         if (message >= 0)
             draw_message_v(message, x, y, big, align, colour, max_width, nullptr, 0);

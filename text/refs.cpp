@@ -26,7 +26,7 @@ char* num_text(int32_t n)
 char* msg_ref_text(int32_t n)
 {
     char* buffer = next_ring_buffer();
-    snprintf(buffer, TEXT_RING_BYTES, "\x01%d", n);
+    snprintf(buffer, TEXT_RING_BYTES, "%c%d", MESSAGE_REF_MARK, n);
     return buffer;
 }
 

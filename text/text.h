@@ -87,9 +87,12 @@ extern int32_t text_ring_index;
 // n in decimal, in the next ring buffer.
 char* num_text(int32_t n);
 
+// The first byte of a message reference, which no text begins with; the message's number follows in decimal.
+constexpr char MESSAGE_REF_MARK = '\x01';
+
 // The message reference to message n, in the next ring buffer.
 char* msg_ref_text(int32_t n);
-// The message number a reference ("\x01" and a number) names, or -1 when it is not 0..117.
+// The message number a reference (MESSAGE_REF_MARK and a number) names, or -1 when it is not 0..117.
 int32_t read_message_ref(const char* ref);
 
 // Message 0 of the current language: the game's title.

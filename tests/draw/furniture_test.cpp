@@ -60,8 +60,8 @@ protected:
     std::vector<uint32_t> play_area()
     {
         std::vector<uint32_t> all = frame(), area;
-        for (int y = 48; y < 624; y++)
-            area.insert(area.end(), all.begin() + y * W + 24, all.begin() + y * W + 744);
+        for (int y = PLAY_AREA_Y; y < PLAY_AREA_Y + PLAY_AREA_H; y++)
+            area.insert(area.end(), all.begin() + y * W + PLAY_AREA_X, all.begin() + y * W + PLAY_AREA_X + PLAY_AREA_W);
         return area;
     }
     // What the play area shows when built-in picture n is drawn over it directly.
@@ -71,7 +71,7 @@ protected:
         EXPECT_NE(t, nullptr) << "picture " << n;
         screen.made.push_back(t);
         screen.clear(0, 0, 0);
-        SDL_Rect to = {24, 48, 720, 576};
+        SDL_Rect to = {PLAY_AREA_X, PLAY_AREA_Y, PLAY_AREA_W, PLAY_AREA_H};
         SDL_RenderCopy(screen.renderer, t, nullptr, &to);
         std::vector<uint32_t> area = play_area();
         screen.clear(0, 0, 0);
@@ -105,11 +105,12 @@ int theme_of_frame(const std::vector<std::vector<uint32_t>>& references, const s
 
 TEST_F(Furniture, EveryThemeShowsItsOwnPictureWhateverTheNumber)
 {
-    struct Case { int32_t theme; int picture; };
-    const Case cases[] = {{0, 24}, {5, 7}, {23, 29}, {24, 24}, {29, 7}, {50, 15}, {-1, 29},
-                          {-24, 24}, {-25, 29}, {-47, 25}, {INT_MAX, 19}, {INT_MIN, 10}};
+    // The picture is counted from the first theme background.
+    struct Case { int32_t theme; int background; };
+    const Case cases[] = {{0, 17}, {5, 0}, {23, 22}, {24, 17}, {29, 0}, {50, 8}, {-1, 22},
+                          {-24, 17}, {-25, 22}, {-47, 18}, {INT_MAX, 12}, {INT_MIN, 3}};
     for (const Case& c : cases) {
-        std::vector<uint32_t> want = picture_over_play_area(c.picture);
+        std::vector<uint32_t> want = picture_over_play_area(PICTURE_FIRST_BACKGROUND + c.background);
         draw_background(c.theme);
         EXPECT_EQ(play_area(), want) << "theme " << c.theme;
         EXPECT_EQ(background_theme, ((c.theme % 24) + 24) % 24) << "theme " << c.theme;
@@ -154,7 +155,8 @@ TEST_F(Furniture, TheBackgroundIsDecodedOnlyWhenTheThemeChanges)
 
 TEST_F(Furniture, AlternatingThemesAlwaysShowTheRightPicture)
 {
-    std::vector<std::vector<uint32_t>> references = {picture_over_play_area(24), picture_over_play_area(25)};
+    std::vector<std::vector<uint32_t>> references = {picture_over_play_area(PICTURE_FIRST_BACKGROUND + 17),
+                                                          picture_over_play_area(PICTURE_FIRST_BACKGROUND + 18)};
     for (int i = 0; i < 6; i++) {
         screen.clear(0, 0, 0);
         draw_background(i & 1);
@@ -198,8 +200,10 @@ TEST_F(Furniture, EachPieceCoversItsRectangleAndNothingElse)
     };
     const Case cases[] = {
         {"side frames", [] { draw_side_frames(); },
-         {{0, 48, 24, 576, BLACK | side}, {744, 48, 24, 576, BLACK | side}, {0, 624, 768, 24, BLACK | bottom}}},
-        {"bars", [] { draw_bars(); }, {{0, 0, 768, 48, BLACK | top}, {0, 648, 768, 24, BLACK | lower}}},
+         {{0, PLAY_AREA_Y, PLAY_AREA_X, PLAY_AREA_H, BLACK | side},
+          {PLAY_AREA_X + PLAY_AREA_W, PLAY_AREA_Y, PLAY_AREA_X, PLAY_AREA_H, BLACK | side},
+          {0, PLAY_AREA_Y + PLAY_AREA_H, 768, 24, BLACK | bottom}}},
+        {"bars", [] { draw_bars(); }, {{0, 0, 768, PLAY_AREA_Y, BLACK | top}, {0, 648, 768, 24, BLACK | lower}}},
         {"band 250, 150", [] { draw_band(250, 150); }, {{0, 250, 768, 150, BLACK | band}}},
         {"band partly above the screen", [] { draw_band(-30, 80); }, {{0, 0, 768, 50, BLACK | band}}},
         {"logo 384, 52", [] { draw_logo(384, 52); }, {{84, 52, 600, 120, BLACK | logo}}},
@@ -228,9 +232,10 @@ TEST_F(Furniture, TheRightFrameIsTheLeftOneMirrored)
     draw_side_frames();
     std::vector<uint32_t> pixels = frame();
     ASSERT_NE(pixels[100 * W + 0], pixels[100 * W + 23]);
-    for (int y = 48; y < 624; y++)
-        for (int k = 0; k < 24; k++)
-            ASSERT_EQ(pixels[(size_t)y * W + 744 + k], pixels[(size_t)y * W + 23 - k]) << "row " << y << ", column " << k;
+    for (int y = PLAY_AREA_Y; y < PLAY_AREA_Y + PLAY_AREA_H; y++)
+        for (int k = 0; k < PLAY_AREA_X; k++)
+            ASSERT_EQ(pixels[(size_t)y * W + PLAY_AREA_X + PLAY_AREA_W + k], pixels[(size_t)y * W + PLAY_AREA_X - 1 - k])
+                << "row " << y << ", column " << k;
 }
 
 TEST_F(Furniture, TheBandIsStretchedToTheHeightAsked)

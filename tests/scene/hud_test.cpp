@@ -74,13 +74,14 @@ TEST_F(Hud, SpareLivesShowAsAtMostFiveIconsFromTheRight)
         play.lives = k.lives;
         draw();
         int first = -1, last = -1;
-        const int columns = screen.columns_with(SPRITE_LIFE_ICON, 0, 47, &first, &last);
+        const int columns = screen.columns_with(SPRITE_LIFE_ICON, 0, PLAY_AREA_Y - 1, &first, &last);
         if (k.icons == 0) {
             EXPECT_EQ(columns, 0) << "lives " << k.lives;
             continue;
         }
-        const SDL_FRect rightmost = sprite_box(688.0f, 0.0f, 0.62f, SPRITE_LIFE_ICON);
-        const SDL_FRect leftmost = sprite_box(688.0f - 30.0f * (k.icons - 1), 0.0f, 0.62f, SPRITE_LIFE_ICON);
+        const SDL_FRect rightmost = sprite_box((float)HUD_LIFE_X, 0.0f, HUD_LIFE_SCALE, SPRITE_LIFE_ICON);
+        const SDL_FRect leftmost =
+            sprite_box((float)(HUD_LIFE_X - HUD_LIFE_STEP * (k.icons - 1)), 0.0f, HUD_LIFE_SCALE, SPRITE_LIFE_ICON);
         EXPECT_NEAR(last, rightmost.x + rightmost.w - 1, 1.0) << "lives " << k.lives;
         EXPECT_NEAR(first, leftmost.x, 1.0) << "lives " << k.lives;
     }
@@ -96,13 +97,14 @@ TEST_F(Hud, SnowballsShowAsAtMostSixIconsFromTheLeft)
         play.snowballs_left = k.snowballs;
         draw();
         int first = -1, last = -1;
-        const int columns = screen.columns_with(SPRITE_SNOWBALL_ICON, 0, 47, &first, &last);
+        const int columns = screen.columns_with(SPRITE_SNOWBALL_ICON, 0, PLAY_AREA_Y - 1, &first, &last);
         if (k.icons == 0) {
             EXPECT_EQ(columns, 0) << "snowballs " << k.snowballs;
             continue;
         }
-        const SDL_FRect leftmost = sprite_box(560.0f, 4.0f, 0.75f, SPRITE_SNOWBALL_ICON);
-        const SDL_FRect rightmost = sprite_box(560.0f + 18.0f * (k.icons - 1), 4.0f, 0.75f, SPRITE_SNOWBALL_ICON);
+        const SDL_FRect leftmost = sprite_box((float)HUD_SNOWBALL_X, 4.0f, HUD_SNOWBALL_SCALE, SPRITE_SNOWBALL_ICON);
+        const SDL_FRect rightmost = sprite_box((float)(HUD_SNOWBALL_X + HUD_SNOWBALL_STEP * (k.icons - 1)), 4.0f,
+                                               HUD_SNOWBALL_SCALE, SPRITE_SNOWBALL_ICON);
         EXPECT_NEAR(first, leftmost.x, 1.0) << "snowballs " << k.snowballs;
         EXPECT_NEAR(last, rightmost.x + rightmost.w - 1, 1.0) << "snowballs " << k.snowballs;
     }
@@ -123,13 +125,14 @@ TEST_F(Hud, LowBonusBlinksFifteenTicksGoldThenFifteenRed)
         play.bonus = k.bonus;
         play.tick = k.tick;
         draw();
-        // The value is centred on x 330 below the label, in the small font.
-        EXPECT_EQ(screen.pixel(330, 34), k.colour) << "bonus " << k.bonus << " at tick " << k.tick;
+        // The value is centred below the label, in the small font.
+        EXPECT_EQ(screen.pixel(HUD_BONUS_X, HUD_VALUE_Y + 11), k.colour) << "bonus " << k.bonus << " at tick " << k.tick;
     }
 }
 
-// The world band (160..240), the band behind the level line (250..400) and
-// the level-done band (280..370) by play state, tick and world names.
+// The world band, the band behind the level line and the level-done band by
+// play state, tick and world names, each seen where only it lies, or where
+// the level line's band and the level-done band both lie.
 TEST_F(Hud, BandsOfTheIntroAndTheLevelDonePanel)
 {
     const struct {
@@ -164,9 +167,9 @@ TEST_F(Hud, BandsOfTheIntroAndTheLevelDonePanel)
         play.state = k.state;
         play.tick = k.tick;
         draw();
-        EXPECT_EQ(screen.pixel(10, 200) == BAND, k.world_band) << k.what;
-        EXPECT_EQ(screen.pixel(10, 390) == BAND, k.intro_band) << k.what;
-        EXPECT_EQ(screen.pixel(10, 300) == BAND, k.intro_band || k.done_band) << k.what;
+        EXPECT_EQ(screen.pixel(10, WORLD_BAND_Y + WORLD_BAND_HEIGHT / 2) == BAND, k.world_band) << k.what;
+        EXPECT_EQ(screen.pixel(10, INTRO_BAND_Y + INTRO_BAND_HEIGHT - 10) == BAND, k.intro_band) << k.what;
+        EXPECT_EQ(screen.pixel(10, LEVEL_DONE_BAND_Y + 20) == BAND, k.intro_band || k.done_band) << k.what;
     }
 }
 
@@ -188,11 +191,11 @@ TEST_F(Hud, FramesAndBarsCoverTheFieldAndCarryTheIcons)
     top.y = -40.0f;
     play.lives = 2;
     draw();
-    EXPECT_EQ(screen.pixel(10, 48 + 220), FRAME);
-    EXPECT_EQ(screen.sprite_at(30, 48 + 220), SPRITE_SNOWMAN) << "the part inside the field shows";
-    EXPECT_EQ(screen.pixel(24 + 190, 30), FRAME);
-    EXPECT_EQ(screen.columns_with(SPRITE_SNOWMAN, 0, 47), 0);
-    EXPECT_GT(screen.columns_with(SPRITE_LIFE_ICON, 0, 47), 0);
+    EXPECT_EQ(screen.pixel(10, PLAY_AREA_Y + 220), FRAME);
+    EXPECT_EQ(screen.sprite_at(30, PLAY_AREA_Y + 220), SPRITE_SNOWMAN) << "the part inside the field shows";
+    EXPECT_EQ(screen.pixel(PLAY_AREA_X + 190, 30), FRAME);
+    EXPECT_EQ(screen.columns_with(SPRITE_SNOWMAN, 0, PLAY_AREA_Y - 1), 0);
+    EXPECT_GT(screen.columns_with(SPRITE_LIFE_ICON, 0, PLAY_AREA_Y - 1), 0);
 }
 
 // A name from the player's own file is plain glyph text in the bottom bar.

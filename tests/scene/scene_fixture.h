@@ -132,11 +132,11 @@ protected:
 // Screen corner of a cell.
 inline float cx(int c)
 {
-    return (float)(24 + 48 * c);
+    return (float)(PLAY_AREA_X + (int)CELL_SIZE * c);
 }
 inline float cy(int r)
 {
-    return (float)(48 + 48 * r);
+    return (float)(PLAY_AREA_Y + (int)CELL_SIZE * r);
 }
 
 // Cells of every code with stone in the shapes that give caps and icicles.

@@ -66,8 +66,8 @@ TEST_F(GoldenScene, BusyField)
     level.portals[0] = LevelPortal{8, 2, ENEMY_SNOWMAN, 5};
     level.portals[1] = LevelPortal{4, 12, ENEMY_BAT, 5};
     play.tick = 37;
-    play.hero_x = 48.0f * 4;
-    play.hero_y = 48.0f * 10;
+    play.hero_x = CELL_SIZE * 4;
+    play.hero_y = CELL_SIZE * 10;
     play.walking = 1;
     play.walk_distance = 30.0f;
     const struct {
@@ -82,7 +82,7 @@ TEST_F(GoldenScene, BusyField)
         {ENEMY_BAT, 4, 12, -1, 0, 0, 15},
     };
     for (const auto& k : enemies) {
-        Enemy& e = add_enemy(k.kind, 48.0f * k.col, 48.0f * k.row, k.dir);
+        Enemy& e = add_enemy(k.kind, CELL_SIZE * k.col, CELL_SIZE * k.row, k.dir);
         e.anim = k.anim;
         e.mode = k.mode;
         e.fade_in = k.fade_in;
@@ -106,12 +106,12 @@ TEST_F(GoldenScene, FrozenEnemiesAndOpenDoor)
     play.has_key = 1;
     play.freeze_ticks = 300;
     play.tick = 100;
-    play.hero_x = 48.0f * 11;
-    play.hero_y = 48.0f * 9;
+    play.hero_x = CELL_SIZE * 11;
+    play.hero_y = CELL_SIZE * 9;
     play.facing = -1;
     play.action_cooldown = 10;
     for (int kind = 0; kind < 6; kind++) {
-        Enemy& e = add_enemy(kind, 48.0f + 96.0f * kind, 48.0f * (kind % 2 ? 4 : 8), kind % 2 ? -1 : 1);
+        Enemy& e = add_enemy(kind, 48.0f + 96.0f * kind, CELL_SIZE * (kind % 2 ? 4 : 8), kind % 2 ? -1 : 1);
         e.anim = 10 * kind;
         e.mode = kind == ENEMY_ICICLE ? 1 : 0;
     }

@@ -28,7 +28,7 @@ TEST_F(Scene, LaterStepsCoverEarlierOnes)
         case 6: play.popups[0] = Popup{x - 14.0f, y - 10.0f, 30, 5}; break;
         }
         draw();
-        const int px = (int)x + 24 + 10, py = (int)y + 48 + 10;
+        const int px = (int)x + PLAY_AREA_X + 10, py = (int)y + PLAY_AREA_Y + 10;
         if (layers[n].sprite == -2)
             EXPECT_EQ(screen.pixel(px, py) & 0xffffff, (COLOUR_GOLD & 0xffffffu));
         else

@@ -32,8 +32,6 @@ const float BAND_EDGE = 12.0f / 200.0f;
 // Boxes are floats from scaled art: a hair of contact is no overlap.
 const float SLACK = 0.5f;
 
-enum { PICTURE_SPRITES = 0, PICTURE_LOGO = 6, PICTURE_FONT_SMALL = 31, PICTURE_FONT_BIG = 32, PICTURE_FIRST_TEXT = 33 };
-
 // The alpha of one picture, decoded once.
 struct Art {
     int w = 0, h = 0;
@@ -197,7 +195,7 @@ std::string thing_name(const DrawnBox& b)
 void read_notes(const DrawnLayout& notes, std::vector<Thing>* things, std::vector<Panel>* panels)
 {
     const LanguageInfo& language = language_table[get_language()];
-    const Art& text_picture = picture(PICTURE_FIRST_TEXT + get_language());
+    const Art& text_picture = picture(PICTURE_FIRST_LANGUAGE + get_language());
     std::map<int32_t, size_t> line_thing;
     for (int32_t i = 0; i < notes.count; i++) {
         const DrawnBox& b = notes.boxes[i];

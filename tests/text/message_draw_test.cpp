@@ -8,6 +8,7 @@
 #include "draw/draw.h"
 #include "stb_image_write.h"
 #include "text/local.h"
+#include "text/picture_format.h"
 
 #include <algorithm>
 #include <array>
@@ -20,10 +21,10 @@ namespace {
 // Its picture stores in each pixel its own coordinates, x + 2048 y, so that
 // a pixel on the screen tells which picture pixel was copied there.
 
-enum { ATLAS_W = 2048, ATLAS_H = 447 };
+enum { ATLAS_W = TEXT_PICTURE_WIDTH, ATLAS_H = 447 };
 
 // Piece rectangles x, y, w, h, baseline; piece n (counted from 1) is row n - 1.
-const int16_t fixture_rects[][5] = {
+const int16_t fixture_rects[][RECT_FIELDS] = {
     {1252, 0, 321, 68, 44},   // 1: the one piece of message 3, advance 152.5
     {0, 0, 200, 68, 44},      // 2: message 2, the language's own name, advance 92
     {201, 0, 300, 68, 44},    // 3: message 7's and 27's words, advance 142
@@ -65,7 +66,7 @@ const std::vector<FixtureList> fixture_lists = {
 struct FixtureTables {
     std::vector<uint8_t> png;
     std::vector<int16_t> runs;
-    std::vector<uint16_t> run_index = std::vector<uint16_t>(2 * MESSAGE_COUNT, 0xFFFF);
+    std::vector<uint16_t> run_index = std::vector<uint16_t>(2 * MESSAGE_COUNT, NO_LIST);
     std::array<LanguageInfo, LANGUAGE_COUNT> languages;
 };
 
@@ -100,7 +101,7 @@ const FixtureTables& fixture()
     return *tables;
 }
 
-float advance(int piece) { return (fixture_rects[piece - 1][2] - 16) * 0.5f; }
+float advance(int piece) { return (fixture_rects[piece - 1][RECT_W] - 2 * PIECE_MARGIN) * 0.5f; }
 
 const float ENLARGED = 1.8888888f;
 const uint32_t WHITE = 0xFFFFFFFF;
@@ -272,7 +273,7 @@ protected:
         int sx = source(x, y) % ATLAS_W, sy = source(x, y) / ATLAS_W;
         for (int n = 1; n <= PIECE_COUNT; n++) {
             const int16_t* r = fixture_rects[n - 1];
-            if (sx >= r[0] && sx < r[0] + r[2] && sy >= r[1] && sy < r[1] + r[3])
+            if (sx >= r[RECT_X] && sx < r[RECT_X] + r[RECT_W] && sy >= r[RECT_Y] && sy < r[RECT_Y] + r[RECT_H])
                 return n;
         }
         return STRAY;
@@ -442,7 +443,7 @@ TEST_F(MessageDrawing, ArgumentsBeyondTheCountAreNeverRead)
     EXPECT_EQ(draw_message_v(88, 100, 100, 0, 0, WHITE, 0, one, 1), (int32_t)expected);
     delete[] one;
     EXPECT_EQ(draw_message_v(88, 100, 100, 0, 0, WHITE, 0, nullptr, 2), (int32_t)(42 + 1 + 52 + 1 + 62));
-    EXPECT_EQ(draw_message(7, 100, 100, 0, 0, WHITE, {"\x01" "2", "surplus", "more"}), 142 + 92);
+    EXPECT_EQ(draw_message(7, 100, 100, 0, 0, WHITE, {msg_ref_text(2), "surplus", "more"}), 142 + 92);
 }
 
 TEST_F(MessageDrawing, OneTexturePerLanguage)
@@ -498,7 +499,7 @@ TEST_F(MessageDrawing, Names)
         {"\x01" "-1", 1, NOTHING, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name + (c.name[0] == 1));
+        SCOPED_TRACE(c.name + (c.name[0] == MESSAGE_REF_MARK));
         clear();
         draw_name(c.name, 100, 200, c.big, 0, WHITE);
         if (c.shows == NOTHING) {

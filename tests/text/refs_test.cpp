@@ -18,15 +18,15 @@ TEST(TextRing, SeventeenthUseReusesTheFirstBuffer)
         EXPECT_NE(others[i], first);
     char* seventeenth = msg_ref_text(27);
     EXPECT_EQ(seventeenth, first);
-    EXPECT_STREQ(first, "\x01" "27");
+    EXPECT_EQ(std::string(first), std::string(1, MESSAGE_REF_MARK) + "27");
 }
 
 TEST(TextRing, NumbersAndReferences)
 {
     EXPECT_STREQ(num_text(-5), "-5");
     EXPECT_STREQ(num_text(INT32_MIN), "-2147483648");
-    EXPECT_EQ(std::string(msg_ref_text(2)), std::string("\x01" "2"));
-    EXPECT_EQ(std::string(msg_ref_text(117)), std::string("\x01" "117"));
+    EXPECT_EQ(std::string(msg_ref_text(2)), std::string(1, MESSAGE_REF_MARK) + "2");
+    EXPECT_EQ(std::string(msg_ref_text(117)), std::string(1, MESSAGE_REF_MARK) + "117");
 }
 
 TEST(MessageRef, NumbersOutsideTheMessagesNameNone)
@@ -45,7 +45,7 @@ TEST(LevelNameRef, BuiltInNamesBecomeReferences)
 {
     char expected[8];
     for (int m = 32; m <= 58; m++) {
-        snprintf(expected, sizeof expected, "\x01%d", m);
+        snprintf(expected, sizeof expected, "%c%d", MESSAGE_REF_MARK, m);
         std::string name = language_table[0].texts[m];
         EXPECT_STREQ(level_name_ref(name.c_str()), expected) << name;
     }

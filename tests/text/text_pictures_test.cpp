@@ -3,6 +3,7 @@
 // measured and packed, and that every picture is what its rectangles say.
 #include "data/lang/text_pictures.h"
 #include "draw/draw.h"
+#include "text/picture_format.h"
 #include "text/text.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,6 @@
 #include <vector>
 
 namespace {
-
-const uint16_t NO_LIST = 0xFFFF;
-const int PICTURE_WIDTH = 2048;
 
 // Lengths of the generated arrays, which the language table cannot tell.
 struct ArrayLengths {
@@ -74,7 +72,9 @@ bool expects_big_list(int m)
 struct Metrics {
     int height, baseline;
 };
-const Metrics SMALL = { 68, 44 }, BIG = { 116, 80 }, TITLE = { 192, 0 };
+const Metrics SMALL = { PIECE_HEIGHT[KIND_SMALL], PIECE_BASELINE[KIND_SMALL] },
+              BIG = { PIECE_HEIGHT[KIND_BIG], PIECE_BASELINE[KIND_BIG] },
+              TITLE = { PIECE_HEIGHT[KIND_TITLE], PIECE_BASELINE[KIND_TITLE] };
 
 struct Rect {
     int x, y, w, h, baseline;
@@ -82,8 +82,8 @@ struct Rect {
 
 Rect rect_of(const LanguageInfo& info, int piece)
 {
-    const int16_t* r = info.rects + 5 * (piece - 1);
-    return { r[0], r[1], r[2], r[3], r[4] };
+    const int16_t* r = info.rects + RECT_FIELDS * (piece - 1);
+    return { r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H], r[RECT_BASELINE] };
 }
 
 // The stretch that each piece shows (index 0 unused), found through the
@@ -91,7 +91,7 @@ Rect rect_of(const LanguageInfo& info, int piece)
 std::vector<std::string> piece_stretches(int language)
 {
     const LanguageInfo& info = language_table[language];
-    std::vector<std::string> stretches(lengths[language].rects / 5 + 1);
+    std::vector<std::string> stretches(lengths[language].rects / RECT_FIELDS + 1);
     for (int m = 0; m < MESSAGE_COUNT; m++)
         for (int big = 0; big < 2; big++) {
             uint16_t at = info.run_index[2 * m + big];
@@ -119,7 +119,7 @@ TEST(TextPictures, RunListsFollowTheTexts)
         const LanguageInfo& info = language_table[i];
         SCOPED_TRACE(info.code);
         ASSERT_EQ(lengths[i].rects % 5, 0u);
-        const int pieces = (int)(lengths[i].rects / 5);
+        const int pieces = (int)(lengths[i].rects / RECT_FIELDS);
         std::map<std::pair<int, std::string>, int> piece_of;  // (size, stretch) -> piece
         std::map<int, std::pair<int, std::string>> stretch_of;
         size_t position = 0;
@@ -162,7 +162,7 @@ TEST(TextPictures, RunListsFollowTheTexts)
                     Rect r = rect_of(info, v);
                     EXPECT_EQ(r.h, want.height);
                     EXPECT_EQ(r.baseline, want.baseline);
-                    EXPECT_GT(r.w, 16) << "a piece has its two margins and some letters";
+                    EXPECT_GT(r.w, 2 * PIECE_MARGIN) << "a piece has its two margins and some letters";
                 }
                 EXPECT_EQ(info.runs[position + tokens.size()], 0) << "a list ends with 0";
                 position += tokens.size() + 1;
@@ -181,10 +181,10 @@ TEST(TextPictures, PiecesArePackedInRows)
         const LanguageInfo& info = language_table[i];
         SCOPED_TRACE(info.code);
         int x = 0, y = 0, row_height = 0;
-        for (int p = 1; p <= (int)(lengths[i].rects / 5); p++) {
+        for (int p = 1; p <= (int)(lengths[i].rects / RECT_FIELDS); p++) {
             Rect r = rect_of(info, p);
-            ASSERT_LE(r.w, PICTURE_WIDTH) << "piece " << p;
-            if (x > 0 && x + r.w > PICTURE_WIDTH) {
+            ASSERT_LE(r.w, TEXT_PICTURE_WIDTH) << "piece " << p;
+            if (x > 0 && x + r.w > TEXT_PICTURE_WIDTH) {
                 x = 0;
                 y += row_height + 1;
                 row_height = 0;
@@ -195,9 +195,9 @@ TEST(TextPictures, PiecesArePackedInRows)
             row_height = r.h > row_height ? r.h : row_height;
         }
         int width = 0, height = 0, channels = 0;
-        const BuiltinPicture& picture = builtin_pictures[33 + i];
+        const BuiltinPicture& picture = builtin_pictures[PICTURE_FIRST_LANGUAGE + i];
         ASSERT_TRUE(stbi_info_from_memory(picture.bytes, picture.length, &width, &height, &channels));
-        EXPECT_EQ(width, PICTURE_WIDTH);
+        EXPECT_EQ(width, TEXT_PICTURE_WIDTH);
         EXPECT_EQ(height, y + row_height) << "the picture ends below the last row";
     }
 }
@@ -213,7 +213,7 @@ TEST_P(TextPicture, HoldsItsPiecesAndNothingElse)
     const int i = GetParam();
     const LanguageInfo& info = language_table[i];
     SCOPED_TRACE(info.code);
-    const BuiltinPicture& picture = builtin_pictures[33 + i];
+    const BuiltinPicture& picture = builtin_pictures[PICTURE_FIRST_LANGUAGE + i];
     ASSERT_EQ(info.atlas_png, picture.bytes);
     ASSERT_EQ(info.atlas_size, (uint64_t)picture.length);
     ASSERT_GT(picture.length, 33);
@@ -227,7 +227,7 @@ TEST_P(TextPicture, HoldsItsPiecesAndNothingElse)
     ASSERT_NE(pixels, nullptr);
     EXPECT_EQ(channels, 2);
     std::vector<int> owner((size_t)width * height, 0);
-    const int pieces = (int)(lengths[i].rects / 5);
+    const int pieces = (int)(lengths[i].rects / RECT_FIELDS);
     for (int p = 1; p <= pieces; p++) {
         Rect r = rect_of(info, p);
         ASSERT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= width && r.y + r.h <= height) << "piece " << p;

@@ -43,8 +43,9 @@ void build_lists(const char* const* texts, LanguageTables* tables)
             tables->run_index[2 * m + size] = (uint16_t)tables->runs.size();
             int entries = 0;
             auto add = [&](int16_t v) {
-                if (++entries > 5)
-                    fail("message " + std::to_string(m) + " makes a run list longer than 5 entries");
+                if (++entries > RUN_LIST_MOST)
+                    fail("message " + std::to_string(m) + " makes a run list longer than " +
+                         std::to_string(RUN_LIST_MOST) + " entries");
                 tables->runs.push_back(v);
             };
             const char* text = texts[m];
@@ -75,7 +76,7 @@ void build_lists(const char* const* texts, LanguageTables* tables)
                 p += 2;
                 stretch = p + 1;
             }
-            tables->runs.push_back(0);
+            tables->runs.push_back(RUN_END);
         }
     }
     if (tables->runs.size() >= NO_LIST)
@@ -88,12 +89,12 @@ bool pack_pieces(LanguageTables* tables, const char* code)
     int x = 0, y = 0, row_height = 0;
     for (Piece& p : tables->pieces) {
         int w = p.advance + 2 * PIECE_MARGIN;
-        if (w > PICTURE_WIDTH) {
+        if (w > TEXT_PICTURE_WIDTH) {
             std::fprintf(stderr, "textpictures: %s: \"%s\" is %d pixels wide, more than the picture\n", code,
                          p.text.c_str(), w);
             fits = false;
         }
-        if (x > 0 && x + w > PICTURE_WIDTH) {
+        if (x > 0 && x + w > TEXT_PICTURE_WIDTH) {
             y += row_height + 1;
             x = 0;
             row_height = 0;

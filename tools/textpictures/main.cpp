@@ -1,10 +1,11 @@
 // textpictures DATA: reads DATA/lang/<code>.txt of every language, lays out
 // the pieces of each language's text picture, renders them and writes
 // DATA/pictures/picture-33.png .. picture-64.png (language i is picture
-// 33 + i) and DATA/lang/text_pictures.h with the run lists, run-list
+// PICTURE_FIRST_LANGUAGE + i) and DATA/lang/text_pictures.h with the run lists, run-list
 // positions and piece rectangles of every language. Stops, naming the piece,
 // when a letter would leave its piece or a piece would not fit the picture.
 #include "text/langfile_internal.h"
+#include "draw/sheet.h"
 #include "tools/textpictures/textpictures.h"
 
 #include <atomic>
@@ -121,7 +122,7 @@ int main(int argc, char** argv)
     auto render_some = [&] {
         for (int i; (i = next++) < LANGUAGE_COUNT;) {
             char name[64];
-            std::snprintf(name, sizeof name, "/pictures/picture-%02d.png", 33 + i);
+            std::snprintf(name, sizeof name, "/pictures/picture-%02d.png", PICTURE_FIRST_LANGUAGE + i);
             render_picture(languages[i].lettering, tables[i], data + name);
         }
     };
@@ -133,7 +134,7 @@ int main(int argc, char** argv)
     long sizes[LANGUAGE_COUNT];
     for (int i = 0; i < LANGUAGE_COUNT; i++) {
         char name[64];
-        std::snprintf(name, sizeof name, "/pictures/picture-%02d.png", 33 + i);
+        std::snprintf(name, sizeof name, "/pictures/picture-%02d.png", PICTURE_FIRST_LANGUAGE + i);
         sizes[i] = file_size(data + name);
     }
 

@@ -12,12 +12,8 @@
 
 namespace {
 
-// Em sizes of the glyph fonts in screen pixels (small, big), so that a piece
-// and a number drawn beside it match; the title's own size. Pictures are
-// twice the screen size.
-const double EM[3] = { 18.15, 33.80, 75.0 };
 // Half the stroke of the dark edge, in picture pixels, as on the glyph sheets.
-const double EDGE[3] = { 3.0, 3.0, 5.0 };
+const double EDGE[PIECE_KINDS] = { 3.0, 3.0, 5.0 };
 const double OUTLINE_RGB[3] = { 0x15 / 255.0, 0x20 / 255.0, 0x38 / 255.0 };
 const char* const LATIN_FAMILY = "DejaVu Sans";
 // Room around a piece on the scratch surface, to catch ink that leaves it.
@@ -79,7 +75,7 @@ PangoLayout* make_layout(const Shaper& s, const Lettering& lettering, const Piec
     PangoLayout* layout = pango_layout_new(s.context);
     pango_layout_set_auto_dir(layout, FALSE);
     pango_layout_set_single_paragraph_mode(layout, TRUE);
-    double em = 2.0 * EM[piece.kind];
+    double em = TEXT_PICTURE_SCALE * PIECE_EM[piece.kind];
     PangoFontDescription* desc = pango_font_description_new();
     pango_font_description_set_family(desc, lettering.family);
     pango_font_description_set_weight(desc, PANGO_WEIGHT_BOLD);
@@ -169,7 +165,7 @@ void measure_pieces(const Lettering& lettering, LanguageTables* tables)
 void render_picture(const Lettering& lettering, const LanguageTables& tables, const std::string& path)
 {
     Shaper s = make_shaper(lettering);
-    std::vector<uint8_t> picture((size_t)PICTURE_WIDTH * tables.height * 2, 0);
+    std::vector<uint8_t> picture((size_t)TEXT_PICTURE_WIDTH * tables.height * 2, 0);
     for (const Piece& p : tables.pieces) {
         int w = p.advance + 2 * PIECE_MARGIN, h = PIECE_HEIGHT[p.kind];
         int sw = w + 2 * SCRATCH_PAD, sh = h + 2 * SCRATCH_PAD;
@@ -210,7 +206,7 @@ void render_picture(const Lettering& lettering, const LanguageTables& tables, co
                 double r = ((px >> 16) & 0xFF) * 255.0 / a, g = ((px >> 8) & 0xFF) * 255.0 / a,
                        b = (px & 0xFF) * 255.0 / a;
                 long grey = std::lround(0.299 * r + 0.587 * g + 0.114 * b);
-                uint8_t* out = picture.data() + ((size_t)(p.y + px_y) * PICTURE_WIDTH + p.x + px_x) * 2;
+                uint8_t* out = picture.data() + ((size_t)(p.y + px_y) * TEXT_PICTURE_WIDTH + p.x + px_x) * 2;
                 out[0] = (uint8_t)(grey > 255 ? 255 : grey);
                 out[1] = (uint8_t)a;
             }
@@ -220,5 +216,5 @@ void render_picture(const Lettering& lettering, const LanguageTables& tables, co
         cairo_surface_destroy(scratch);
     }
     free_shaper(s);
-    write_png(path, picture, PICTURE_WIDTH, tables.height);
+    write_png(path, picture, TEXT_PICTURE_WIDTH, tables.height);
 }

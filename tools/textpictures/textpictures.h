@@ -1,22 +1,11 @@
 // The text-picture generator's shared records: the run lists and pieces of one
 // language, and the rendering of its pieces into one picture.
 #pragma once
+#include "text/picture_format.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// Piece sizes: the three kinds of lettering a piece can hold.
-enum PieceKind { KIND_SMALL, KIND_BIG, KIND_TITLE };
-
-// Height and baseline of a piece of each kind, in picture pixels. The title's
-// recorded baseline is 0: its piece hangs from the line's baseline, and its
-// letters stand on TITLE_LETTER_BASELINE inside it.
-const int PIECE_HEIGHT[3] = { 68, 116, 192 };
-const int PIECE_BASELINE[3] = { 44, 80, 0 };
-const int TITLE_LETTER_BASELINE = 146;
-const int PIECE_MARGIN = 8;
-const int PICTURE_WIDTH = 2048;
-const uint16_t NO_LIST = 0xFFFF;
 
 struct Piece {
     PieceKind kind;
