@@ -13,8 +13,6 @@
 
 namespace {
 
-enum { FIRST_TEXT_PICTURE = 33, LAST_TEXT_PICTURE = 64 };
-
 // Twenty lines of mixed sizes, with numbers and references as the screens
 // give them.
 void draw_twenty_messages()
@@ -61,9 +59,9 @@ BENCHMARK(BM_DrawTwentyMessages)->Unit(benchmark::kMicrosecond);
 
 void BM_MakeLargestTextPicture(benchmark::State& state)
 {
-    int largest = FIRST_TEXT_PICTURE;
+    int largest = PICTURE_FIRST_LANGUAGE;
     int64_t all = 0;
-    for (int n = FIRST_TEXT_PICTURE; n <= LAST_TEXT_PICTURE; n++) {
+    for (int n = PICTURE_FIRST_LANGUAGE; n < PICTURE_COUNT; n++) {
         all += builtin_pictures[n].length;
         if (builtin_pictures[n].length > builtin_pictures[largest].length)
             largest = n;
@@ -77,7 +75,7 @@ void BM_MakeLargestTextPicture(benchmark::State& state)
     if (!open_bench_screen(state, screen))
         return;
     state.SetLabel("picture " + std::to_string(largest) + ", " + std::to_string(picture.length / 1024) + " KiB; all " +
-                   std::to_string(LAST_TEXT_PICTURE - FIRST_TEXT_PICTURE + 1) + ": " + std::to_string(all / 1024) + " KiB");
+                   std::to_string(PICTURE_COUNT - PICTURE_FIRST_LANGUAGE) + ": " + std::to_string(all / 1024) + " KiB");
     for (auto _ : state) {
         SDL_Texture* texture = language_picture_texture(picture.bytes, picture.length);
         if (!texture) {

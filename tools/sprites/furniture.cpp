@@ -88,7 +88,7 @@ bool side_frame(const std::string& dir)
     linear(cr, 38, 0, 48, 0, PALE_ICE, SNOW);
     line(cr, 46.5, 0, 46.5, 1152, OUTLINE, 3);
     cairo_destroy(cr);
-    bool ok = save_png(s, (dir + "/picture-01.png").c_str());
+    bool ok = save_png(s, picture_file(dir, PICTURE_SIDE_FRAME).c_str());
     cairo_surface_destroy(s);
     return ok;
 }
@@ -136,7 +136,7 @@ bool bottom_frame(const std::string& dir)
     line(cr, 0, 1, 48, 1, OUTLINE, 3);
     line(cr, 1488, 1, 1536, 1, OUTLINE, 3);
     cairo_destroy(cr);
-    bool ok = save_png(s, (dir + "/picture-02.png").c_str());
+    bool ok = save_png(s, picture_file(dir, PICTURE_BOTTOM_FRAME).c_str());
     cairo_surface_destroy(s);
     return ok;
 }
@@ -165,7 +165,7 @@ bool top_bar(const std::string& dir)
     }
     line(cr, 0, 94.5, 1536, 94.5, OUTLINE, 3);
     cairo_destroy(cr);
-    bool ok = save_png(s, (dir + "/picture-03.png").c_str());
+    bool ok = save_png(s, picture_file(dir, PICTURE_TOP_BAR).c_str());
     cairo_surface_destroy(s);
     return ok;
 }
@@ -182,7 +182,7 @@ bool bottom_bar(const std::string& dir)
     line(cr, 0, 7.5, 1536, 7.5, darker(GOLD, 0.5), 1.2);
     line(cr, 0, 45, 1536, 45, ICE, 2, 0.3);
     cairo_destroy(cr);
-    bool ok = save_png(s, (dir + "/picture-04.png").c_str());
+    bool ok = save_png(s, picture_file(dir, PICTURE_BOTTOM_BAR).c_str());
     cairo_surface_destroy(s);
     return ok;
 }
@@ -212,7 +212,7 @@ bool band(const std::string& dir)
         line(cr, 0, y + dir_y * 11, 1536, y + dir_y * 11, OUTLINE, 1.5, 0.6);
     }
     cairo_destroy(cr);
-    bool ok = save_png(s, (dir + "/picture-05.png").c_str());
+    bool ok = save_png(s, picture_file(dir, PICTURE_BAND).c_str());
     cairo_surface_destroy(s);
     return ok;
 }
@@ -323,7 +323,7 @@ bool logo(const std::string& dir)
     pango_font_description_free(font);
     g_object_unref(layout);
     cairo_destroy(cr);
-    bool ok = save_png(s, (dir + "/picture-06.png").c_str());
+    bool ok = save_png(s, picture_file(dir, PICTURE_LOGO).c_str());
     cairo_surface_destroy(s);
     return ok;
 }

@@ -117,15 +117,15 @@ bool mock_title(cairo_surface_t* sheet, const std::string& pictures, const std::
     cairo_set_source(scene, sky);
     cairo_fill(scene);
     cairo_pattern_destroy(sky);
-    put_picture(pictures + "/picture-01.png", 0, 48, 24, 576);
-    put_picture(pictures + "/picture-01.png", 744, 48, 24, 576, true);
-    put_picture(pictures + "/picture-02.png", 0, 624, 768, 24);
-    put_picture(pictures + "/picture-03.png", 0, 0, 768, 48);
-    put_picture(pictures + "/picture-04.png", 0, 648, 768, 24);
-    put_picture(pictures + "/picture-06.png", 84, 52, 600, 120);
-    put_picture(pictures + "/picture-05.png", 0, 250, 768, 300);
-    put_picture(pictures + "/picture-05.png", 0, 560, 768, 80);
-    put_picture(pictures + "/picture-05.png", 0, 190, 768, 50);
+    put_picture(picture_file(pictures, PICTURE_SIDE_FRAME), 0, 48, 24, 576);
+    put_picture(picture_file(pictures, PICTURE_SIDE_FRAME), 744, 48, 24, 576, true);
+    put_picture(picture_file(pictures, PICTURE_BOTTOM_FRAME), 0, 624, 768, 24);
+    put_picture(picture_file(pictures, PICTURE_TOP_BAR), 0, 0, 768, 48);
+    put_picture(picture_file(pictures, PICTURE_BOTTOM_BAR), 0, 648, 768, 24);
+    put_picture(picture_file(pictures, PICTURE_LOGO), 84, 52, 600, 120);
+    put_picture(picture_file(pictures, PICTURE_BAND), 0, 250, 768, 300);
+    put_picture(picture_file(pictures, PICTURE_BAND), 0, 560, 768, 80);
+    put_picture(picture_file(pictures, PICTURE_BAND), 0, 190, 768, 50);
     label(scene, "Find the key and reach the door before time runs out.", 384, 280, 15, 0xAAE6FF, true);
     label(scene, "Press Enter to start", 384, 580, 22, GOLD, true);
     for (int i = 0; i < 4; i++)

@@ -12,6 +12,13 @@ SheetRect sheet_rect(int sprite)
     return {r.x, r.y, r.w, r.h};
 }
 
+std::string picture_file(const std::string& dir, int picture)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "/picture-%02d.png", picture);
+    return dir + name;
+}
+
 static void draw_sprite_art(cairo_t* cr, int sprite)
 {
     if (sprite < SPRITE_ICE)
@@ -82,7 +89,7 @@ int main(int argc, char** argv)
     std::string pictures = std::string(argv[1]) + "/pictures";
     cairo_surface_t* sheet = make_sheet();
     bool ok = margins_clear(sheet);
-    ok = save_png(sheet, (pictures + "/picture-00.png").c_str()) && ok;
+    ok = save_png(sheet, picture_file(pictures, PICTURE_SPRITES).c_str()) && ok;
     ok = make_furniture(pictures.c_str()) && ok;
     if (argc > 2)
         ok = make_review(sheet, pictures.c_str(), argv[2]) && ok;

@@ -3,6 +3,7 @@
 // size; the cell sprites are 96 x 96 with the feet on the bottom edge.
 #pragma once
 
+#include <string>
 #include "draw/sheet.h"
 #include "tools/art/art.h"
 
@@ -23,6 +24,9 @@ void draw_item(cairo_t* cr, int sprite);
 void draw_enemy(cairo_t* cr, int sprite);
 // Portal, puffs and shards: 72..87.
 void draw_effect(cairo_t* cr, int sprite);
+
+// The file of built-in picture n (a PICTURE_ number) in the pictures folder dir.
+std::string picture_file(const std::string& dir, int picture);
 
 // The whole sprite sheet, SHEET_WIDTH x SHEET_HEIGHT.
 cairo_surface_t* make_sheet();
