@@ -41,7 +41,7 @@ void parse_settings(const char* text, size_t size);
 int32_t load_builtin_levels();
 // Brings back the built-in levels when the level table holds the player's own, and leaves own-levels mode.
 void leave_own_levels();
-// Goes to the title screen at its tick tick, with the title's song when the music is on.
+// Goes to the title screen with its tick counter at tick, and the title's song when the music is on.
 void return_to_title(int32_t tick);
 
 // The main loop's own state, in one record so that its passes can be run
