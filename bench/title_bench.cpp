@@ -15,11 +15,11 @@ void BM_DrawTitle(benchmark::State& state)
     if (!open_bench_screen(state, screen))
         return;
     for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
-        snprintf(high_scores[i].name, sizeof high_scores[i].name, "%s", "OLPI");
-        high_scores[i].score = 20000 - 2000 * i;
-        high_scores[i].level = 1;
+        snprintf(shell.high_scores[i].name, sizeof shell.high_scores[i].name, "%s", DEFAULT_HIGH_SCORE_NAME);
+        shell.high_scores[i].score = 20000 - 2000 * i;
+        shell.high_scores[i].level = 1;
     }
-    frame_counter = (int32_t)state.range(0);
+    shell.frame_counter = (int32_t)state.range(0);
     // The first frame decodes the theme's background; later ones find it held.
     draw_title();
     draw_bench_frames(state, screen, draw_title);

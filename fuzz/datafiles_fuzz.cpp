@@ -21,16 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     size--;
     if (data[0] & 1) {
         parse_settings(text, size);
-        size_t n = strnlen(settings_language, sizeof settings_language);
-        if (n >= sizeof settings_language)
+        size_t n = strnlen(shell.settings_language, sizeof shell.settings_language);
+        if (n >= sizeof shell.settings_language)
             fault("language code without its end");
         for (size_t i = 0; i < n; i++)
-            if (strchr(" \t\n\v\f\r", settings_language[i]))
+            if (strchr(" \t\n\v\f\r", shell.settings_language[i]))
                 fault("language code with a blank");
         return 0;
     }
     parse_high_scores(text, size);
-    for (const HighScore& h : high_scores) {
+    for (const HighScore& h : shell.high_scores) {
         size_t n = strnlen(h.name, sizeof h.name);
         if (n >= sizeof h.name)
             fault("name without its end");

@@ -8,7 +8,6 @@
 #include <ctime>
 
 Options options = {nullptr, 0, 0, 0, 0, nullptr, ".", nullptr, nullptr};
-int32_t start_level_index;
 
 static const char* const usage_text =
     "Frostova\n\nBrug: %s [--baner fil] [--bane N] [--fuldskaerm] [--skala N] "
@@ -89,6 +88,6 @@ int load_levels()
         return 1;
     }
     int32_t n = options.start_level;
-    start_level_index = n >= 0 && n < level_count ? n : 0;
+    shell.start_level_index = n >= 0 && n < level_count ? n : 0;
     return -1;
 }

@@ -15,12 +15,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-HighScore high_scores[HIGH_SCORE_ROWS];
-char records_path[DATA_PATH_BYTES];
-char own_levels_path[DATA_PATH_BYTES];
-char settings_path[DATA_PATH_BYTES];
-char settings_language[16];
-
 // Control characters are left out so that a name can never break a line of
 // the high-score file, and so are bytes of no whole UTF-8 character; the cut
 // at 15 bytes falls between characters, so a name is always whole UTF-8.
@@ -47,9 +41,9 @@ void copy_clean_name(char* dst, const char* src)
 static void set_default_scores()
 {
     for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
-        strcpy(high_scores[i].name, "OLPI");
-        high_scores[i].score = 20000 - 2000 * i;
-        high_scores[i].level = 1;
+        strcpy(shell.high_scores[i].name, DEFAULT_HIGH_SCORE_NAME);
+        shell.high_scores[i].score = 20000 - 2000 * i;
+        shell.high_scores[i].level = 1;
     }
 }
 
@@ -80,9 +74,9 @@ void parse_high_scores(const char* text, size_t size)
         copy_clean_name(name, line + end + 1);
         if (!name[0])
             continue;
-        high_scores[i].score = score;
-        high_scores[i].level = level;
-        strcpy(high_scores[i].name, name);
+        shell.high_scores[i].score = score;
+        shell.high_scores[i].level = level;
+        strcpy(shell.high_scores[i].name, name);
     }
 }
 
@@ -96,7 +90,7 @@ static void remove_stale_temporaries(const char* folder)
     DIR* d = opendir(folder);
     if (!d)
         return;
-    const char* bases[] = {strrchr(records_path, '/'), strrchr(settings_path, '/')};
+    const char* bases[] = {strrchr(shell.records_path, '/'), strrchr(shell.settings_path, '/')};
     while (dirent* e = readdir(d)) {
         long owner = 0;
         for (const char* base : bases)
@@ -117,7 +111,7 @@ static void remove_stale_temporaries(const char* folder)
 void init_data_folder()
 {
     set_default_scores();
-    records_path[0] = own_levels_path[0] = settings_path[0] = 0;
+    shell.records_path[0] = shell.own_levels_path[0] = shell.settings_path[0] = 0;
 
     // An empty HOME would put the data folder at the root: treat it as unset.
     const char* home = getenv("HOME");
@@ -134,15 +128,15 @@ void init_data_folder()
         mkdir(parent, 0755);
     mkdir(folder, 0755);
 
-    format_path(records_path, DATA_PATH_BYTES, "%s/rekorder.txt", folder);
-    format_path(own_levels_path, DATA_PATH_BYTES, "%s/mine-baner.baner", folder);
-    format_path(settings_path, DATA_PATH_BYTES, "%s/indstillinger.txt", folder);
+    format_path(shell.records_path, DATA_PATH_BYTES, "%s/rekorder.txt", folder);
+    format_path(shell.own_levels_path, DATA_PATH_BYTES, "%s/mine-baner.baner", folder);
+    format_path(shell.settings_path, DATA_PATH_BYTES, "%s/indstillinger.txt", folder);
     remove_stale_temporaries(folder);
 
-    if (!records_path[0])
+    if (!shell.records_path[0])
         return;
     size_t size = 0;
-    char* text = read_whole_file(records_path, &size);
+    char* text = read_whole_file(shell.records_path, &size);
     if (text) {
         parse_high_scores(text, size);
         free(text);
@@ -151,25 +145,25 @@ void init_data_folder()
 
 void parse_settings(const char* text, size_t size)
 {
-    settings_language[0] = 0;
+    shell.settings_language[0] = 0;
     char line[64];
     char code[16];
     size_t at = 0;
     while (next_piece(text, size, &at, line, sizeof line))
         if (sscanf(line, "sprog %15s", code) == 1)
-            strcpy(settings_language, code);
+            strcpy(shell.settings_language, code);
 }
 
 const char* load_settings_language()
 {
-    settings_language[0] = 0;
-    if (!settings_path[0])
+    shell.settings_language[0] = 0;
+    if (!shell.settings_path[0])
         return nullptr;
     size_t size = 0;
-    char* text = read_whole_file(settings_path, &size);
+    char* text = read_whole_file(shell.settings_path, &size);
     if (!text)
         return nullptr;
     parse_settings(text, size);
     free(text);
-    return settings_language[0] ? settings_language : nullptr;
+    return shell.settings_language[0] ? shell.settings_language : nullptr;
 }

@@ -213,18 +213,18 @@ long temporary_owner(const char* name, const char* base)
 
 void save_settings()
 {
-    if (!settings_path[0])
+    if (!shell.settings_path[0])
         return;
     char text[64];
     int n = snprintf(text, sizeof text, "sprog %s\n", language_code(get_language()));
-    write_file_safely(settings_path, text, n);
+    write_file_safely(shell.settings_path, text, n);
 }
 
 int32_t load_own_levels()
 {
-    if (!own_levels_path[0])
+    if (!shell.own_levels_path[0])
         return 0;
-    char* text = read_file(own_levels_path);
+    char* text = read_file(shell.own_levels_path);
     if (!text)
         return 0;
     char message[256];
@@ -232,35 +232,47 @@ int32_t load_own_levels()
     free(text);
     if (count > 0)
         return 1;
-    parse_levels((const char*)builtin_level_text, message, sizeof message);
+    load_builtin_levels();
     return 0;
+}
+
+int32_t load_builtin_levels()
+{
+    char message[256];
+    return parse_levels((const char*)builtin_level_text, message, sizeof message);
+}
+
+void leave_own_levels()
+{
+    if (!shell.own_levels_mode)
+        return;
+    load_builtin_levels();
+    shell.own_levels_mode = 0;
 }
 
 void finish_name_entry()
 {
     SDL_StopTextInput();
-    int s = high_score_slot;
+    int s = shell.high_score_slot;
     if (s >= 0 && s < HIGH_SCORE_ROWS) {
         for (int i = HIGH_SCORE_ROWS - 1; i > s; i--)
-            high_scores[i] = high_scores[i - 1];
-        copy_clean_name(high_scores[s].name, typed_name);
-        if (!high_scores[s].name[0])
-            strcpy(high_scores[s].name, "OLPI");
-        high_scores[s].score = play.score;
-        high_scores[s].level = play.level + 1;
+            shell.high_scores[i] = shell.high_scores[i - 1];
+        copy_clean_name(shell.high_scores[s].name, shell.typed_name);
+        if (!shell.high_scores[s].name[0])
+            strcpy(shell.high_scores[s].name, DEFAULT_HIGH_SCORE_NAME);
+        shell.high_scores[s].score = play.score;
+        shell.high_scores[s].level = play.level + 1;
     }
 
-    if (records_path[0]) {
+    if (shell.records_path[0]) {
         char text[HIGH_SCORE_ROWS * 48];
         int n = 0;
         for (int i = 0; i < HIGH_SCORE_ROWS; i++)
             n += snprintf(text + n, sizeof text - n, "%d %d %s\n",
-                          high_scores[i].score, high_scores[i].level, high_scores[i].name);
-        write_file_safely(records_path, text, n);
+                          shell.high_scores[i].score, shell.high_scores[i].level, shell.high_scores[i].name);
+        write_file_safely(shell.records_path, text, n);
     }
 
-    app_mode = 0;
-    frame_counter = 420;
-    if (music_on)
-        play_music(SONG_TITLE);
+    // The title comes back on its high-score panel.
+    return_to_title(TICKS_PER_PANEL);
 }

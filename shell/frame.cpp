@@ -17,12 +17,13 @@ enum { CURSOR_BLINK_TICKS = 20 };
 
 void name_entry_line(char line[NAME_LINE_BYTES])
 {
-    snprintf(line, NAME_LINE_BYTES, "%s%s", typed_name, (frame_counter / CURSOR_BLINK_TICKS) % 2 ? "_" : " ");
+    const char* cursor = (shell.frame_counter / CURSOR_BLINK_TICKS) % 2 ? "_" : " ";
+    snprintf(line, NAME_LINE_BYTES, "%s%s", shell.typed_name, cursor);
 }
 
 static void draw_play_notices()
 {
-    if (paused) {
+    if (shell.paused) {
         draw_band(285, 80);
         draw_message(MSG_PAUSED, SCREEN_MIDDLE, 300, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE);
     }
@@ -57,12 +58,12 @@ void draw_frame(MainLoop* loop)
 {
     SDL_SetRenderDrawColor(loop->renderer, 0, 0, 0, 255);
     SDL_RenderClear(loop->renderer);
-    if (app_mode == APP_TITLE) {
+    if (shell.app_mode == APP_TITLE) {
         draw_title();
-    } else if (app_mode == APP_PLAYING) {
+    } else if (shell.app_mode == APP_PLAYING) {
         draw_game();
         draw_play_notices();
-    } else if (app_mode == APP_NAME_ENTRY) {
+    } else if (shell.app_mode == APP_NAME_ENTRY) {
         draw_game();
         draw_name_entry();
     }

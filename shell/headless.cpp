@@ -16,7 +16,6 @@ enum {
     SCRIPT_FRAMES = 200000,
     SAMPLES_PER_FRAME = 800,
     TEST_SAMPLES = 28800000,  // the first 36,000 frames
-    OUT_PATH_BYTES = 600,
 };
 // Which output failed: a frame's picture, or one of these.
 enum { NO_FAILURE = -1, SOUND_OUTPUT = -2 };

@@ -3,7 +3,6 @@
 #include "shell/shell.h"
 #include "shell/local.h"
 #include "draw/draw.h"
-#include "levels/levels.h"
 #include "sound/sound.h"
 #include "text/text.h"
 
@@ -50,9 +49,9 @@ static void toggle_fullscreen(MainLoop* loop)
 // music is off, but the title may have been reached in silence.
 static void toggle_music()
 {
-    music_on = !music_on;
-    fade_music(music_on ? MUSIC_ON_PERCENT : 0);
-    if (music_on && app_mode == APP_TITLE)
+    shell.music_on = !shell.music_on;
+    fade_music(shell.music_on ? MUSIC_ON_PERCENT : 0);
+    if (shell.music_on && shell.app_mode == APP_TITLE)
         play_music(SONG_TITLE);
 }
 
@@ -61,7 +60,7 @@ static void step_language(MainLoop* loop, int backwards)
     set_language((get_language() + (backwards ? LANGUAGE_COUNT - 1 : 1)) % LANGUAGE_COUNT);
     save_settings();
     play_effect(EFFECT_MENU);
-    frame_counter = 0;
+    shell.frame_counter = 0;
     char title[256];
     snprintf(title, sizeof title, "%s", current_title());
     set_window_title(loop->window, title);
@@ -71,24 +70,21 @@ static void play_own_levels()
 {
     if (!load_own_levels())
         return;
-    own_levels_mode = 1;
+    shell.own_levels_mode = 1;
     play_effect(EFFECT_MENU);
     new_game(0);
-    app_mode = APP_PLAYING;
-    paused = 0;
+    shell.app_mode = APP_PLAYING;
+    shell.paused = 0;
 }
 
+// Given up, play's song gives way to the title's even while the music is off.
 static void give_up()
 {
-    if (own_levels_mode) {
-        char message[256];
-        parse_levels((const char*)builtin_level_text, message, sizeof message);
-        own_levels_mode = 0;
-    }
-    app_mode = APP_TITLE;
-    frame_counter = 0;
-    play_music(SONG_TITLE);
-    paused = 0;
+    leave_own_levels();
+    return_to_title(0);
+    if (!shell.music_on)
+        play_music(SONG_TITLE);
+    shell.paused = 0;
 }
 
 void forget_keys(MainLoop* loop)
@@ -123,9 +119,9 @@ static void append_text(const char* text)
         p += u.length;
     }
     add[n] = 0;
-    size_t have = strlen(typed_name);
+    size_t have = strlen(shell.typed_name);
     if (n > 0 && have + n <= TYPED_NAME_LIMIT)
-        memcpy(typed_name + have, add, n + 1);
+        memcpy(shell.typed_name + have, add, n + 1);
 }
 
 static void key_pressed(MainLoop* loop, const SDL_Keysym& key)
@@ -142,29 +138,29 @@ static void key_pressed(MainLoop* loop, const SDL_Keysym& key)
         toggle_fullscreen(loop);
         break;
     case SDLK_BACKSPACE:
-        if (app_mode == APP_NAME_ENTRY)
-            remove_last_character(typed_name);
+        if (shell.app_mode == APP_NAME_ENTRY)
+            remove_last_character(shell.typed_name);
         break;
     case SDLK_p:
-        if (app_mode == APP_PLAYING)
-            paused = !paused;
+        if (shell.app_mode == APP_PLAYING)
+            shell.paused = !shell.paused;
         break;
     case SDLK_m:
-        if (app_mode != APP_NAME_ENTRY)
+        if (shell.app_mode != APP_NAME_ENTRY)
             toggle_music();
         break;
     case SDLK_l:
-        if (app_mode == APP_TITLE)
+        if (shell.app_mode == APP_TITLE)
             step_language(loop, (key.mod & KMOD_SHIFT) != 0);
         break;
     case SDLK_e:
-        if (app_mode == APP_TITLE)
+        if (shell.app_mode == APP_TITLE)
             play_own_levels();
         break;
     case SDLK_ESCAPE:
-        if (app_mode == APP_PLAYING)
+        if (shell.app_mode == APP_PLAYING)
             give_up();
-        else if (app_mode == APP_NAME_ENTRY)
+        else if (shell.app_mode == APP_NAME_ENTRY)
             end_name_entry(loop);
         else
             loop->quit = 1;
@@ -190,13 +186,13 @@ void handle_event(MainLoop* loop, const SDL_Event& event)
         forget_layer_copies();
         break;
     case SDL_TEXTINPUT:
-        if (app_mode == APP_NAME_ENTRY)
+        if (shell.app_mode == APP_NAME_ENTRY)
             append_text(event.text.text);
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         uint32_t bit = key_bit(event.key.keysym.sym);
-        if (bit && app_mode != APP_NAME_ENTRY) {
+        if (bit && shell.app_mode != APP_NAME_ENTRY) {
             if (event.type == SDL_KEYDOWN) {
                 // A new press is kept for the next tick even when its key
                 // is let go again before that tick comes.
@@ -242,8 +238,8 @@ uint32_t poll_controller(MainLoop* loop)
     if (button(c, SDL_CONTROLLER_BUTTON_A) || button(c, SDL_CONTROLLER_BUTTON_X))
         bits |= INPUT_ACTION;
     uint32_t start = button(c, SDL_CONTROLLER_BUTTON_START);
-    if (start && !start_button_prev)
+    if (start && !shell.start_button_prev)
         loop->confirm = 1;
-    start_button_prev = start;
+    shell.start_button_prev = start;
     return bits;
 }

@@ -18,6 +18,8 @@ int32_t write_all(int fd, const void* data, size_t size);
 int open_output(const char* path);
 // Closes an output; one that failed (ok 0, or the close fails) is removed. 0, or -1.
 int32_t close_output(int fd, const char* path, int32_t ok);
+// The room for the name of an output of the windowless modes, with its terminator; a longer name is never cut short.
+enum { OUT_PATH_BYTES = 600 };
 // Writes size bytes of data as the whole of the output at path; 0, or -1 with no file left.
 int32_t write_output(const char* path, const void* data, size_t size);
 // Says on standard error that the output at path could not be written; the exit code that follows.
@@ -33,8 +35,14 @@ int32_t next_piece(const char* text, size_t size, size_t* at, char* piece, int32
 void parse_script(const char* text, size_t size);
 // Sets high-score rows from the text of a high-score file, at most one per line.
 void parse_high_scores(const char* text, size_t size);
-// Sets settings_language from the text of a settings file (the last matching line wins).
+// Sets shell.settings_language from the text of a settings file (the last matching line wins).
 void parse_settings(const char* text, size_t size);
+// Fills the level table with the built-in levels again; their number.
+int32_t load_builtin_levels();
+// Brings back the built-in levels when the level table holds the player's own, and leaves own-levels mode.
+void leave_own_levels();
+// Goes to the title screen with its tick counter at tick, and the title's song when the music is on.
+void return_to_title(int32_t tick);
 
 // The main loop's own state, in one record so that its passes can be run
 // and looked at one by one.

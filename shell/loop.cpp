@@ -31,11 +31,11 @@ void start_loop(MainLoop* loop, SDL_Window* window, SDL_Renderer* renderer, uint
     loop->previous = now;
 }
 
-static void back_to_title()
+void return_to_title(int32_t tick)
 {
-    app_mode = APP_TITLE;
-    frame_counter = 0;
-    if (music_on)
+    shell.app_mode = APP_TITLE;
+    shell.frame_counter = tick;
+    if (shell.music_on)
         play_music(SONG_TITLE);
 }
 
@@ -43,25 +43,23 @@ static void back_to_title()
 // and a score above some row of the table is asked for a name.
 static void leave_play(MainLoop* loop)
 {
-    high_score_slot = -1;
-    if (own_levels_mode) {
-        char message[256];
-        parse_levels((const char*)builtin_level_text, message, sizeof message);
-        own_levels_mode = 0;
-        back_to_title();
+    shell.high_score_slot = -1;
+    if (shell.own_levels_mode) {
+        leave_own_levels();
+        return_to_title(0);
         return;
     }
     for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
-        if (high_scores[i].score < play.score) {
-            high_score_slot = i;
-            app_mode = APP_NAME_ENTRY;
-            typed_name[0] = 0;
+        if (shell.high_scores[i].score < play.score) {
+            shell.high_score_slot = i;
+            shell.app_mode = APP_NAME_ENTRY;
+            shell.typed_name[0] = 0;
             forget_keys(loop);
             SDL_StartTextInput();
             return;
         }
     }
-    back_to_title();
+    return_to_title(0);
 }
 
 static int game_has_ended(uint32_t confirm)
@@ -78,26 +76,26 @@ static int game_has_ended(uint32_t confirm)
 // entry waits for a confirm of a later tick.
 void run_tick(MainLoop* loop)
 {
-    frame_counter++;
+    shell.frame_counter++;
     // A key pressed since the last tick counts as newly pressed whether it
     // is still held, was let go, or was let go and pressed again.
     uint32_t held = loop->held | loop->pressed;
     uint32_t prev = loop->prev & ~loop->pressed;
     uint32_t new_action = (held & INPUT_ACTION) && !(prev & INPUT_ACTION);
-    if (app_mode == APP_TITLE && (loop->confirm || new_action)) {
+    if (shell.app_mode == APP_TITLE && (loop->confirm || new_action)) {
         play_effect(EFFECT_MENU);
-        new_game(start_level_index < level_count ? start_level_index : 0);
-        app_mode = APP_PLAYING;
-        paused = 0;
+        new_game(shell.start_level_index < level_count ? shell.start_level_index : 0);
+        shell.app_mode = APP_PLAYING;
+        shell.paused = 0;
     }
-    if (app_mode == APP_PLAYING && !paused) {
+    if (shell.app_mode == APP_PLAYING && !shell.paused) {
         game_step(input_frame(held, prev));
         if (game_has_ended(loop->confirm)) {
             leave_play(loop);
             return;
         }
     }
-    if (app_mode == APP_NAME_ENTRY && loop->confirm)
+    if (shell.app_mode == APP_NAME_ENTRY && loop->confirm)
         end_name_entry(loop);
 }
 

@@ -15,9 +15,6 @@
 // Blocks from this size up are mapped apart from the heap.
 enum { LARGE_BLOCK_BYTES = 1 << 20 };
 
-SDL_Window* game_window;
-SDL_Renderer* game_renderer;
-
 static int sdl_failure()
 {
     fprintf(stderr, "SDL: %s\n", SDL_GetError());
@@ -93,30 +90,31 @@ static int run_game()
     }
     // Made for OpenGL from the start, the window is not made a second time
     // when the accelerated renderer takes it; without OpenGL, as it is.
-    const char* name = language_table[get_language()].texts[0];
-    game_window = SDL_CreateWindow(name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, (int)width, (int)height,
+    const char* name = current_title();
+    shell.game_window = SDL_CreateWindow(name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, (int)width, (int)height,
                                    flags | SDL_WINDOW_OPENGL);
-    if (!game_window)
-        game_window = SDL_CreateWindow(name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, (int)width,
+    if (!shell.game_window)
+        shell.game_window = SDL_CreateWindow(name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, (int)width,
                                        (int)height, flags);
-    if (!game_window)
+    if (!shell.game_window)
         return sdl_failure();
-    game_renderer = SDL_CreateRenderer(game_window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!game_renderer)
-        game_renderer = SDL_CreateRenderer(game_window, -1, 0);
-    if (!game_renderer)
+    shell.game_renderer =
+        SDL_CreateRenderer(shell.game_window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!shell.game_renderer)
+        shell.game_renderer = SDL_CreateRenderer(shell.game_window, -1, 0);
+    if (!shell.game_renderer)
         return sdl_failure();
     char title[256];
-    snprintf(title, sizeof title, "%s", SDL_GetWindowTitle(game_window));
-    set_window_title(game_window, title);
-    SDL_RenderSetLogicalSize(game_renderer, SCREEN_WIDTH, SCREEN_HEIGHT);
+    snprintf(title, sizeof title, "%s", SDL_GetWindowTitle(shell.game_window));
+    set_window_title(shell.game_window, title);
+    SDL_RenderSetLogicalSize(shell.game_renderer, SCREEN_WIDTH, SCREEN_HEIGHT);
     // The logo and the glyph sheets follow the first frame.
-    load_first_textures(game_renderer);
+    load_first_textures(shell.game_renderer);
     audio_open();
     play_music(SONG_TITLE);
     SDL_GameController* controller = open_first_controller();
 
-    controller = run_main_loop(game_window, game_renderer, options.fullscreen, controller);
+    controller = run_main_loop(shell.game_window, shell.game_renderer, options.fullscreen, controller);
     if (controller)
         SDL_GameControllerClose(controller);
     SDL_Quit();
@@ -142,7 +140,7 @@ int start_modes()
 
     switch (chosen_mode()) {
     case MODE_HEADLESS_TEST:
-        return run_headless_test(options.test_frames, options.script_file, options.out_dir, start_level_index);
+        return run_headless_test(options.test_frames, options.script_file, options.out_dir, shell.start_level_index);
     case MODE_SOUND_TEST:
         return run_sound_test(getenv("OLPI_LYDPROEVE"));
     case MODE_TITLE_PICTURES:

@@ -24,9 +24,6 @@ struct Options {
 };
 extern Options options;
 
-// The level index every mode starts at (from --bane when it names a level).
-extern int32_t start_level_index;
-
 // Reads the options from the words of the command line; -1 to go on, else the exit code after the usage text.
 int read_command_line(int argc, char** argv);
 // Seeds the random generator and fills the level table; -1 to go on, else the exit code after a message.
@@ -37,6 +34,9 @@ char* read_file(const char* path);
 // ---- Shell state ----
 
 enum { HIGH_SCORE_ROWS = 10, NAME_BYTES = 16, DATA_PATH_BYTES = 1024 };
+
+// The name of a row no player has typed a name for.
+constexpr char DEFAULT_HIGH_SCORE_NAME[] = "OLPI";
 
 // One row of the high-score table.
 struct HighScore {
@@ -51,41 +51,45 @@ enum { APP_TITLE = 0, APP_PLAYING = 1, APP_NAME_ENTRY = 2 };
 // The most bytes a typed name may hold.
 enum { TYPED_NAME_LIMIT = 11 };
 
-extern uint32_t app_mode;         // an application state
-extern int32_t frame_counter;     // ticks, read by the title screen and the name-entry cursor
-extern uint32_t paused;           // 1 while play is paused
-extern uint8_t own_levels_mode;   // 1 while the level table holds the player's own levels
-extern uint32_t music_on;         // 1 while the music is wanted
-extern uint32_t start_button_prev;  // the controller's Start button at the previous poll
-extern int32_t high_score_slot;   // the row the new score takes, -1 none
-extern char typed_name[NAME_BYTES];
-extern HighScore high_scores[HIGH_SCORE_ROWS];  // best first
-
-// The data folder's files; an empty path is never read or written.
-extern char records_path[DATA_PATH_BYTES];
-extern char own_levels_path[DATA_PATH_BYTES];
-extern char settings_path[DATA_PATH_BYTES];
-extern char settings_language[16];  // the code read from the settings file, empty: none
+// The shell's state, shared by the modes, the main loop, the title screen
+// and the end of name entry; zero at start where no value is given.
+struct ShellState {
+    uint32_t app_mode;                       // an application state
+    int32_t frame_counter;                   // ticks, read by the title screen and the name-entry cursor
+    uint32_t paused;                         // 1 while play is paused
+    uint8_t own_levels_mode;                 // 1 while the level table holds the player's own levels
+    uint32_t music_on = 1;                   // 1 while the music is wanted
+    uint32_t start_button_prev;              // the controller's Start button at the previous poll
+    int32_t high_score_slot = -1;            // the row the new score takes, -1 none
+    char typed_name[NAME_BYTES];             // the name being typed in name entry
+    HighScore high_scores[HIGH_SCORE_ROWS];  // best first
+    // The data folder's files; an empty path is never read or written.
+    char records_path[DATA_PATH_BYTES];      // the high-score file
+    char own_levels_path[DATA_PATH_BYTES];   // the player's own levels
+    char settings_path[DATA_PATH_BYTES];     // the settings file
+    char settings_language[16];              // the code read from the settings file, empty: none
+    SDL_Window* game_window;                 // the game's window, null until the game makes it
+    SDL_Renderer* game_renderer;             // the game window's renderer
+    int32_t start_level_index;               // the level every mode starts at (from --bane when it names one)
+};
+extern ShellState shell;
 
 // ---- Data folder and its files ----
 
 // Sets the default high scores, makes the data folder under HOME, builds the paths and reads the high scores.
 void init_data_folder();
-// Reads the settings file's language code into settings_language; the code, or null when there is none.
+// Reads the settings file's language code into shell.settings_language; the code, or null when there is none.
 const char* load_settings_language();
 // Writes the current language's code to the settings file.
 void save_settings();
 // Reads the own-levels file into the level table; 1 when it holds a level, else 0 with the built-in levels back.
 int32_t load_own_levels();
-// Puts the typed name and the play score into the table at high_score_slot, writes the file and returns to the title.
+// Puts the typed name and the play score into their row of the table, writes the file and returns to the title.
 void finish_name_entry();
 // Replaces the file at path by size bytes of data through a temporary file beside it; 0, or -1 with the old file kept.
 int32_t write_file_safely(const char* path, const char* data, int32_t size);
 
 // ---- Modes ----
-
-extern SDL_Window* game_window;
-extern SDL_Renderer* game_renderer;
 
 // The four modes, in the order in which the first one asked for wins.
 enum { MODE_HEADLESS_TEST, MODE_SOUND_TEST, MODE_TITLE_PICTURES, MODE_GAME };
@@ -110,7 +114,10 @@ void set_window_title(SDL_Window* window, const char* text);
 
 // ---- Title screen ----
 
+// The ticks each of the title's two panels shows, the help first and then the high scores.
+enum { TICKS_PER_PANEL = 420 };
+
 // Starts decoding the pictures the title's first frame draws on worker threads, before the window exists.
 void decode_title_pictures_ahead();
-// Draws one frame of the title screen from frame_counter, the high scores and the language; changes no state.
+// Draws one frame of the title screen from shell.frame_counter, the high scores and the language; changes no state.
 void draw_title();

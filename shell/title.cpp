@@ -1,7 +1,7 @@
 // The title screen: the theme background in its frame, the game's title, the
 // hero cheering beside the key, a panel that alternates between the help and
 // the high scores, the invitation to start, the own-levels hint and the
-// credit line. Everything that moves is worked out from frame_counter; the
+// credit line. Everything that moves is worked out from shell.frame_counter; the
 // screen keeps no state and changes none.
 #include <cstdio>
 #include <sys/stat.h>
@@ -11,7 +11,6 @@
 
 enum {
     TICKS_PER_THEME = 600,
-    TICKS_PER_PANEL = 420,
     TICKS_PER_BLINK = 30,
     TICKS_PER_FRAME = 10,
 };
@@ -34,7 +33,7 @@ static void draw_high_score_panel()
 {
     draw_message(MSG_BEST_PLAYERS, SCREEN_MIDDLE, 272, FONT_BIG, ALIGN_CENTRE, COLOUR_PALE_BLUE, {});
     for (int32_t i = 0; i < HIGH_SCORE_ROWS; i++) {
-        const HighScore& row = high_scores[i];
+        const HighScore& row = shell.high_scores[i];
         const int32_t y = ROWS_TOP + ROW_HEIGHT * i;
         char text[16];
         snprintf(text, sizeof text, "%2d.", (int)(i + 1));
@@ -52,7 +51,7 @@ static void draw_high_score_panel()
 static bool own_levels_exist()
 {
     struct stat st;
-    return own_levels_path[0] != 0 && stat(own_levels_path, &st) == 0;
+    return shell.own_levels_path[0] != 0 && stat(shell.own_levels_path, &st) == 0;
 }
 
 void decode_title_pictures_ahead()
@@ -65,7 +64,7 @@ void decode_title_pictures_ahead()
 
 void draw_title()
 {
-    const int32_t f = frame_counter;
+    const int32_t f = shell.frame_counter;
     draw_background((f / TICKS_PER_THEME) % THEME_COUNT);
     draw_side_frames();
     draw_bars();

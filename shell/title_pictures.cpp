@@ -8,12 +8,12 @@
 #include "draw/draw.h"
 #include "shell/local.h"
 
-enum { OUT_PATH_BYTES = 600 };
-enum { HELP_TICK = 31, HIGH_SCORES_TICK = 451 };
+// The same moment of each panel, so that the invitation shows in both.
+enum { HELP_TICK = 31, HIGH_SCORES_TICK = TICKS_PER_PANEL + HELP_TICK };
 
 static int32_t save_title(SDL_Renderer* renderer, SDL_Surface* surface, int32_t tick, const char* path)
 {
-    frame_counter = tick;
+    shell.frame_counter = tick;
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
     draw_title();

@@ -44,14 +44,14 @@ std::ostream& operator<<(std::ostream& out, const Row& r)
 std::vector<Row> table_rows()
 {
     std::vector<Row> rows;
-    for (const HighScore& h : high_scores)
+    for (const HighScore& h : shell.high_scores)
         rows.push_back({h.name, h.score, h.level});
     return rows;
 }
 
 Row default_row(int i)
 {
-    return {"OLPI", 20000 - 2000 * i, 1};
+    return {DEFAULT_HIGH_SCORE_NAME, 20000 - 2000 * i, 1};
 }
 
 // A temporary HOME whose data folder exists.
@@ -119,9 +119,9 @@ TEST(DataFolder, IsMadeWithItsParentsAndPathsUnderIt)
         ASSERT_EQ(stat((h.dir.path + folder).c_str(), &st), 0) << folder;
         EXPECT_EQ(st.st_mode & 0777, 0755u) << folder;
     }
-    EXPECT_EQ(std::string(records_path), h.data + "/rekorder.txt");
-    EXPECT_EQ(std::string(own_levels_path), h.data + "/mine-baner.baner");
-    EXPECT_EQ(std::string(settings_path), h.data + "/indstillinger.txt");
+    EXPECT_EQ(std::string(shell.records_path), h.data + "/rekorder.txt");
+    EXPECT_EQ(std::string(shell.own_levels_path), h.data + "/mine-baner.baner");
+    EXPECT_EQ(std::string(shell.settings_path), h.data + "/indstillinger.txt");
 }
 
 // A data folder's path that does not fit its 900 bytes is not cut and used:
@@ -145,11 +145,11 @@ TEST(DataFolder, HomeTooLongOrMissingLeavesThePathsEmpty)
             unsetenv("HOME");
         else
             setenv("HOME", c.home.c_str(), 1);
-        strcpy(high_scores[0].name, "Gammel");
+        strcpy(shell.high_scores[0].name, "Gammel");
         init_data_folder();
-        EXPECT_EQ(records_path[0] != 0, c.paths) << c.what;
-        EXPECT_EQ(own_levels_path[0] != 0, c.paths) << c.what;
-        EXPECT_EQ(settings_path[0] != 0, c.paths) << c.what;
+        EXPECT_EQ(shell.records_path[0] != 0, c.paths) << c.what;
+        EXPECT_EQ(shell.own_levels_path[0] != 0, c.paths) << c.what;
+        EXPECT_EQ(shell.settings_path[0] != 0, c.paths) << c.what;
         EXPECT_EQ(table_rows()[0], default_row(0)) << c.what;
         EXPECT_EQ(load_settings_language(), nullptr) << c.what;
         EXPECT_EQ(load_own_levels(), 0) << c.what;
@@ -355,14 +355,14 @@ TEST(NameEntry, InsertsTheRowAndWritesTheFile)
          {default_row(0), default_row(1), default_row(2), default_row(3), default_row(4), default_row(5),
           default_row(6), default_row(7), default_row(8), {"Bo", 3000, 1}}},
         {"nothing typed", 3, "", 15000, 1,
-         {default_row(0), default_row(1), default_row(2), {"OLPI", 15000, 2}, default_row(3), default_row(4),
-          default_row(5), default_row(6), default_row(7), default_row(8)}},
+         {default_row(0), default_row(1), default_row(2), {DEFAULT_HIGH_SCORE_NAME, 15000, 2}, default_row(3),
+          default_row(4), default_row(5), default_row(6), default_row(7), default_row(8)}},
         {"control characters left out", 9, "A\nB\x7f\tC", 2500, 0,
          {default_row(0), default_row(1), default_row(2), default_row(3), default_row(4), default_row(5),
           default_row(6), default_row(7), default_row(8), {"ABC", 2500, 1}}},
         {"only control characters", 9, "\n\r", 2500, 0,
          {default_row(0), default_row(1), default_row(2), default_row(3), default_row(4), default_row(5),
-          default_row(6), default_row(7), default_row(8), {"OLPI", 2500, 1}}},
+          default_row(6), default_row(7), default_row(8), {DEFAULT_HIGH_SCORE_NAME, 2500, 1}}},
         {"only spaces", 0, "    ", 30000, 2,
          {{"    ", 30000, 3}, default_row(0), default_row(1), default_row(2), default_row(3), default_row(4),
           default_row(5), default_row(6), default_row(7), default_row(8)}},
@@ -372,16 +372,16 @@ TEST(NameEntry, InsertsTheRowAndWritesTheFile)
     };
     for (const Case& c : cases) {
         Home h;
-        high_score_slot = c.slot;
-        strcpy(typed_name, c.typed);
+        shell.high_score_slot = c.slot;
+        strcpy(shell.typed_name, c.typed);
         play.score = c.score;
         play.level = c.level_index;
-        app_mode = 2;
-        frame_counter = 5;
+        shell.app_mode = APP_NAME_ENTRY;
+        shell.frame_counter = 5;
         finish_name_entry();
         EXPECT_EQ(table_rows(), c.rows) << c.what;
-        EXPECT_EQ(app_mode, 0u) << c.what;
-        EXPECT_EQ(frame_counter, 420) << c.what;
+        EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE) << c.what;
+        EXPECT_EQ(shell.frame_counter, TICKS_PER_PANEL) << c.what;
 
         std::string file;
         for (const Row& r : c.rows)
@@ -397,12 +397,12 @@ TEST(NameEntry, UnwritableFileKeepsTheRowInMemory)
     Home h;
     write_text(h.data + "/rekorder.txt", "5 1 Gammel\n");
     int code = with_file_size_limit(0, [] {
-        high_score_slot = 0;
-        strcpy(typed_name, "Ny");
+        shell.high_score_slot = 0;
+        strcpy(shell.typed_name, "Ny");
         play.score = 50000;
         play.level = 0;
         finish_name_entry();
-        HighScore& row = high_scores[0];
+        HighScore& row = shell.high_scores[0];
         return strcmp(row.name, "Ny") == 0 && row.score == 50000 && row.level == 1 ? 7 : 1;
     });
     EXPECT_EQ(code, 7);

@@ -57,20 +57,19 @@ protected:
     {
         setenv("HOME", home.path.c_str(), 1);
         init_data_folder();
-        for (const char* path : {records_path, own_levels_path, settings_path})
+        for (const char* path : {shell.records_path, shell.own_levels_path, shell.settings_path})
             std::remove(path);
         init_data_folder();
-        char message[256];
-        ASSERT_GT(parse_levels((const char*)builtin_level_text, message, sizeof message), 0);
-        start_level_index = 0;
-        app_mode = APP_TITLE;
-        frame_counter = 0;
-        paused = 0;
-        own_levels_mode = 0;
-        music_on = 1;
-        high_score_slot = -1;
-        typed_name[0] = 0;
-        start_button_prev = 0;
+        ASSERT_GT(load_builtin_levels(), 0);
+        shell.start_level_index = 0;
+        shell.app_mode = APP_TITLE;
+        shell.frame_counter = 0;
+        shell.paused = 0;
+        shell.own_levels_mode = 0;
+        shell.music_on = 1;
+        shell.high_score_slot = -1;
+        shell.typed_name[0] = 0;
+        shell.start_button_prev = 0;
         set_language(LANGUAGE_ENGLISH);
         sound_reset();
         SDL_PumpEvents();
@@ -123,7 +122,7 @@ protected:
     {
         tap(SDLK_RETURN);
         pass();
-        ASSERT_EQ(app_mode, (uint32_t)APP_PLAYING);
+        ASSERT_EQ(shell.app_mode, (uint32_t)APP_PLAYING);
     }
 
     // Play at the end of a game: state and its tick counter as game_step left them.
@@ -165,7 +164,7 @@ TEST_F(Loop, ConfirmKeysAndFullScreenKeys)
         SetUp();
         key(SDL_KEYDOWN, c.sym, c.mod, c.repeat);
         pass();
-        EXPECT_EQ(app_mode == APP_PLAYING, c.starts) << c.what;
+        EXPECT_EQ(shell.app_mode == APP_PLAYING, c.starts) << c.what;
         EXPECT_EQ(loop.fullscreen != 0, c.fullscreen) << c.what;
         SDL_SetWindowFullscreen(window, 0);
     }
@@ -178,9 +177,9 @@ TEST_F(Loop, ConfirmWaitsForTheNextTickAndActsOnce)
     tap(SDLK_RETURN);
     pass(0);
     pass(0);
-    EXPECT_EQ(app_mode, (uint32_t)APP_TITLE);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE);
     pass(1);
-    EXPECT_EQ(app_mode, (uint32_t)APP_PLAYING);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_PLAYING);
     EXPECT_EQ(loop.confirm, 0u);
     EXPECT_EQ(play.tick, 1) << "the tick that starts a game also plays its first tick";
 
@@ -188,7 +187,7 @@ TEST_F(Loop, ConfirmWaitsForTheNextTickAndActsOnce)
     play.state = STATE_GAME_OVER;
     play.tick = 0;
     pass(3);
-    EXPECT_EQ(app_mode, (uint32_t)APP_PLAYING);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_PLAYING);
 }
 
 // A key pressed in a pass without a tick is still held in the next tick;
@@ -197,21 +196,21 @@ TEST_F(Loop, HeldKeysAcrossPassesAndTheHeldActionKey)
 {
     press(SDLK_x);
     pass(0);
-    EXPECT_EQ(app_mode, (uint32_t)APP_TITLE);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE);
     pass(1);
-    EXPECT_EQ(app_mode, (uint32_t)APP_PLAYING);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_PLAYING);
 
     tap(SDLK_ESCAPE);  // give up, X still held
     pass(1);
-    ASSERT_EQ(app_mode, (uint32_t)APP_TITLE);
+    ASSERT_EQ(shell.app_mode, (uint32_t)APP_TITLE);
     pass(30);
-    EXPECT_EQ(app_mode, (uint32_t)APP_TITLE) << "a held X must not start another game";
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE) << "a held X must not start another game";
 
     release(SDLK_x);
     pass(1);
     press(SDLK_x);
     pass(1);
-    EXPECT_EQ(app_mode, (uint32_t)APP_PLAYING);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_PLAYING);
 }
 
 // The tick's input comes from the held bits of this tick and the one before.
@@ -269,7 +268,7 @@ TEST_F(Loop, NameEntryForgetsTheHeldKeys)
     ASSERT_EQ(loop.held, (uint32_t)INPUT_RIGHT);
     tap(SDLK_RETURN);
     pass();
-    ASSERT_EQ(app_mode, (uint32_t)APP_NAME_ENTRY);
+    ASSERT_EQ(shell.app_mode, (uint32_t)APP_NAME_ENTRY);
     EXPECT_EQ(loop.held, 0u) << "held into name entry";
     release(SDLK_RIGHT);
     press(SDLK_LEFT);
@@ -282,10 +281,10 @@ TEST_F(Loop, NameEntryForgetsTheHeldKeys)
         press(SDLK_RIGHT);  // held from the game through name entry
         tap(SDLK_RETURN);
         pass();
-        ASSERT_EQ(app_mode, (uint32_t)APP_NAME_ENTRY);
+        ASSERT_EQ(shell.app_mode, (uint32_t)APP_NAME_ENTRY);
         tap(end);
         pass();
-        ASSERT_EQ(app_mode, (uint32_t)APP_TITLE) << SDL_GetKeyName(end);
+        ASSERT_EQ(shell.app_mode, (uint32_t)APP_TITLE) << SDL_GetKeyName(end);
         EXPECT_EQ(loop.held, 0u) << SDL_GetKeyName(end);
         start_game();
         play.state = STATE_PLAYING;
@@ -372,21 +371,21 @@ TEST_F(Loop, TypedNameLimitAndBackspace)
         end_of_game(STATE_GAME_OVER, 0, 50000);
         tap(SDLK_RETURN);
         pass();
-        ASSERT_EQ(app_mode, (uint32_t)APP_NAME_ENTRY);
-        strcpy(typed_name, c.before.c_str());
+        ASSERT_EQ(shell.app_mode, (uint32_t)APP_NAME_ENTRY);
+        strcpy(shell.typed_name, c.before.c_str());
         for (const std::string& t : c.typed)
             type(t.c_str());
         for (int i = 0; i < c.backspaces; i++)
             tap(SDLK_BACKSPACE);
         pass(0);
-        EXPECT_EQ(std::string(typed_name), c.after) << c.what;
+        EXPECT_EQ(std::string(shell.typed_name), c.after) << c.what;
     }
 
     SetUp();
     type("Ole");
     tap(SDLK_BACKSPACE);
     pass();
-    EXPECT_EQ(std::string(typed_name), "") << "text on the title is not taken";
+    EXPECT_EQ(std::string(shell.typed_name), "") << "text on the title is not taken";
 }
 
 // L and Shift+L step through the 32 languages on the title, write the
@@ -403,13 +402,13 @@ TEST_F(Loop, LanguageKeysWrapAndSaveAtOnce)
     for (const Case& c : cases) {
         SetUp();
         set_language(c.from);
-        frame_counter = 300;
+        shell.frame_counter = 300;
         SDL_SetWindowTitle(window, "-");
         tap(SDLK_l, c.mod);
         pass(0);
         EXPECT_EQ(get_language(), c.to) << c.from;
-        EXPECT_EQ(frame_counter, 0) << c.from;
-        EXPECT_EQ(read_text(settings_path), std::string("sprog ") + language_code(c.to) + "\n") << c.from;
+        EXPECT_EQ(shell.frame_counter, 0) << c.from;
+        EXPECT_EQ(read_text(shell.settings_path), std::string("sprog ") + language_code(c.to) + "\n") << c.from;
         EXPECT_EQ(std::string(SDL_GetWindowTitle(window)), current_title()) << c.from;
     }
 
@@ -418,7 +417,7 @@ TEST_F(Loop, LanguageKeysWrapAndSaveAtOnce)
     tap(SDLK_l);
     pass(0);
     EXPECT_EQ(get_language(), LANGUAGE_ENGLISH) << "L during play";
-    EXPECT_FALSE(file_exists(settings_path));
+    EXPECT_FALSE(file_exists(shell.settings_path));
 }
 
 // Escape and SDL's quit end the loop only after the pass: its ticks run and
@@ -438,7 +437,7 @@ TEST_F(Loop, EscapeAndQuitLetThePassFinish)
         SetUp();
         if (c.mode == APP_PLAYING)
             start_game();
-        int32_t before = frame_counter;
+        int32_t before = shell.frame_counter;
         SDL_FillRect(surface, nullptr, 0xFFFFFFFF);
         if (c.quit_event) {
             SDL_Event e{};
@@ -449,7 +448,7 @@ TEST_F(Loop, EscapeAndQuitLetThePassFinish)
         }
         pass(3);
         EXPECT_EQ(loop.quit, 1u) << c.what;
-        EXPECT_EQ(frame_counter, before + 3) << c.what;
+        EXPECT_EQ(shell.frame_counter, before + 3) << c.what;
         EXPECT_NE(((uint32_t*)surface->pixels)[0], 0xFFFFFFFFu) << c.what << ": the frame was not drawn";
     }
 }
@@ -460,14 +459,14 @@ TEST_F(Loop, EscapeGivesUpPlay)
     end_of_game(STATE_PLAYING, 10, 90000);
     tap(SDLK_p);
     pass(0);
-    ASSERT_EQ(paused, 1u);
+    ASSERT_EQ(shell.paused, 1u);
     tap(SDLK_ESCAPE);
     pass(0);
-    EXPECT_EQ(app_mode, (uint32_t)APP_TITLE);
-    EXPECT_EQ(paused, 0u);
-    EXPECT_EQ(frame_counter, 0);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE);
+    EXPECT_EQ(shell.paused, 0u);
+    EXPECT_EQ(shell.frame_counter, 0);
     EXPECT_EQ(current_song, SONG_TITLE);
-    EXPECT_EQ(high_score_slot, -1);
+    EXPECT_EQ(shell.high_score_slot, -1);
 }
 
 // P pauses play: no tick of play runs and a confirm is thrown away.
@@ -476,15 +475,15 @@ TEST_F(Loop, PauseStopsPlay)
     end_of_game(STATE_GAME_OVER, 5, 0);
     tap(SDLK_p);
     pass(0);
-    ASSERT_EQ(paused, 1u);
+    ASSERT_EQ(shell.paused, 1u);
     tap(SDLK_RETURN);
     pass(20);
     EXPECT_EQ(play.tick, 5);
-    EXPECT_EQ(app_mode, (uint32_t)APP_PLAYING);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_PLAYING);
     tap(SDLK_p);
     pass(1);
     EXPECT_EQ(play.tick, 6);
-    EXPECT_EQ(app_mode, (uint32_t)APP_PLAYING) << "the confirm given while paused must be gone";
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_PLAYING) << "the confirm given while shell.paused must be gone";
 }
 
 // When the end of a game leaves play: by its tick counter or a confirm.
@@ -511,7 +510,7 @@ TEST_F(Loop, LeavingPlayAtTheEndOfAGame)
         if (c.confirm)
             tap(SDLK_RETURN);
         pass(1);
-        EXPECT_EQ(app_mode == APP_TITLE, c.leaves) << c.what;
+        EXPECT_EQ(shell.app_mode == APP_TITLE, c.leaves) << c.what;
         if (!c.leaves) {
             EXPECT_EQ(play.tick, c.tick + 1) << c.what << ": play must go on";
         }
@@ -534,8 +533,8 @@ TEST_F(Loop, NameEntryOnlyForAScoreThatBeatsARow)
         end_of_game(STATE_GAME_OVER, 0, c.score);
         tap(SDLK_RETURN);
         pass();
-        EXPECT_EQ(app_mode, c.mode) << c.score;
-        EXPECT_EQ(high_score_slot, c.slot) << c.score;
+        EXPECT_EQ(shell.app_mode, c.mode) << c.score;
+        EXPECT_EQ(shell.high_score_slot, c.slot) << c.score;
     }
 }
 
@@ -549,13 +548,13 @@ TEST_F(Loop, NameEntryEndsInTheFile)
         play.level = 4;
         tap(SDLK_RETURN);
         pass();
-        ASSERT_EQ(app_mode, (uint32_t)APP_NAME_ENTRY);
+        ASSERT_EQ(shell.app_mode, (uint32_t)APP_NAME_ENTRY);
         type("Åse");
         tap(end);
         pass(end == SDLK_RETURN ? 1 : 0);
-        EXPECT_EQ(app_mode, (uint32_t)APP_TITLE);
-        EXPECT_EQ(frame_counter, 420);
-        std::string file = read_text(records_path);
+        EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE);
+        EXPECT_EQ(shell.frame_counter, TICKS_PER_PANEL);
+        std::string file = read_text(shell.records_path);
         EXPECT_NE(file.find("\n15000 5 Åse\n"), std::string::npos) << file;
     }
 }
@@ -580,7 +579,7 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
         if (!c.music)
             tap(SDLK_m);
         pass(0);
-        EXPECT_EQ(music_on, c.music ? 1u : 0u) << c.what;
+        EXPECT_EQ(shell.music_on, c.music ? 1u : 0u) << c.what;
         if (!c.music) {
             EXPECT_FLOAT_EQ(music_volume, 0.0f) << c.what;
             EXPECT_FLOAT_EQ(music_gain, 0.8f) << c.what << ": the sound fades out, it does not jump";
@@ -589,7 +588,7 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
         play_music(3);
         tap(c.give_up ? SDLK_ESCAPE : SDLK_RETURN);
         pass();
-        ASSERT_EQ(app_mode, (uint32_t)APP_TITLE) << c.what;
+        ASSERT_EQ(shell.app_mode, (uint32_t)APP_TITLE) << c.what;
         EXPECT_EQ(current_song, c.song) << c.what;
     }
 
@@ -597,7 +596,7 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
     tap(SDLK_m);
     tap(SDLK_m);
     pass(0);
-    EXPECT_EQ(music_on, 1u);
+    EXPECT_EQ(shell.music_on, 1u);
     EXPECT_FLOAT_EQ(music_volume, 0.8f);
 
     // Switched on again, the music plays the song of the screen.
@@ -615,7 +614,7 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
         SetUp();
         tap(SDLK_m);
         pass(0);
-        app_mode = c.mode;
+        shell.app_mode = c.mode;
         play_music(c.song_before);
         tap(SDLK_m);
         pass(0);
@@ -641,13 +640,13 @@ TEST_F(Loop, OwnLevelsAndTheBuiltInLevelsAfterThem)
         SetUp();
         char message[256];
         ASSERT_EQ(parse_levels(walk_level, message, sizeof message), 1);  // as with --baner
-        start_level_index = 0;
+        shell.start_level_index = 0;
         if (c.own)
-            write_text(own_levels_path, c.own);
+            write_text(shell.own_levels_path, c.own);
         tap(SDLK_e);
         pass();
-        EXPECT_EQ(app_mode == APP_PLAYING, c.plays) << c.what;
-        EXPECT_EQ(own_levels_mode, c.plays ? 1 : 0) << c.what;
+        EXPECT_EQ(shell.app_mode == APP_PLAYING, c.plays) << c.what;
+        EXPECT_EQ(shell.own_levels_mode, c.plays ? 1 : 0) << c.what;
         if (c.plays) {
             EXPECT_EQ(level_count, 2) << c.what;
             EXPECT_EQ(play.level, 0) << c.what;
@@ -660,19 +659,19 @@ TEST_F(Loop, OwnLevelsAndTheBuiltInLevelsAfterThem)
         SetUp();
         char message[256];
         parse_levels(walk_level, message, sizeof message);
-        start_level_index = 0;
-        write_text(own_levels_path, two_levels);
+        shell.start_level_index = 0;
+        write_text(shell.own_levels_path, two_levels);
         tap(SDLK_e);
         pass();
-        ASSERT_EQ(own_levels_mode, 1);
+        ASSERT_EQ(shell.own_levels_mode, 1);
         play.state = STATE_GAME_OVER;
         play.score = 99999;
         tap(give_up ? SDLK_ESCAPE : SDLK_RETURN);
         pass();
-        EXPECT_EQ(app_mode, (uint32_t)APP_TITLE) << give_up;
-        EXPECT_EQ(own_levels_mode, 0) << give_up;
+        EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE) << give_up;
+        EXPECT_EQ(shell.own_levels_mode, 0) << give_up;
         EXPECT_EQ(level_count, 24) << give_up << ": the level file's levels do not come back";
-        EXPECT_FALSE(file_exists(records_path)) << give_up;
+        EXPECT_FALSE(file_exists(shell.records_path)) << give_up;
     }
 }
 
@@ -681,7 +680,7 @@ TEST_F(Loop, StartLevelBeyondTheTableStartsAtTheFirst)
 {
     for (int32_t start : {23, 24}) {
         SetUp();
-        start_level_index = start;
+        shell.start_level_index = start;
         start_game();
         EXPECT_EQ(play.level, start < level_count ? start : 0) << start;
     }
@@ -696,18 +695,18 @@ TEST_F(Loop, TicksPerPassFollowTheClock)
     } cases[] = {{0, 0}, {1, 1}, {14, 14}, {15, 15}, {16, 15}, {600, 15}};
     for (const Case& c : cases) {
         SetUp();
-        int32_t before = frame_counter;
+        int32_t before = shell.frame_counter;
         pass((int)c.counts);
-        EXPECT_EQ(frame_counter - before, c.ticks) << c.counts;
+        EXPECT_EQ(shell.frame_counter - before, c.ticks) << c.counts;
     }
 
     // Half a tick now and half a tick later make one tick.
     SetUp();
     start_loop(&loop, window, renderer, 0, nullptr, 120, now);
     pass(1);
-    EXPECT_EQ(frame_counter, 0);
+    EXPECT_EQ(shell.frame_counter, 0);
     pass(1);
-    EXPECT_EQ(frame_counter, 1);
+    EXPECT_EQ(shell.frame_counter, 1);
 }
 
 // The loop sleeps out the rest of the tick instead of spinning, also on a
@@ -718,7 +717,7 @@ TEST_F(Loop, IdleTimeWithoutVerticalSync)
     start_loop(&loop, window, renderer, 0, nullptr, 6000, 0);
     now = 0;
     run_pass(&loop, 50);  // half a tick gathered, no tick run
-    EXPECT_EQ(frame_counter, 0);
+    EXPECT_EQ(shell.frame_counter, 0);
     EXPECT_EQ(idle_ms(&loop, 50), 9u);   // 8.33 ms left
     EXPECT_EQ(idle_ms(&loop, 80), 4u);   // 3.33 ms after 5 ms of drawing
     EXPECT_EQ(idle_ms(&loop, 200), 0u);  // the tick is already due
@@ -765,9 +764,9 @@ TEST_F(Loop, AHiddenWindowPlaysOnWithoutDrawing)
             SDL_ShowWindow(window);
         EXPECT_EQ(window_seen(window), c.hidden ? 0u : 1u);
         SDL_FillRect(surface, nullptr, mark);
-        int32_t before = frame_counter;
+        int32_t before = shell.frame_counter;
         pass(3);
-        EXPECT_EQ(frame_counter - before, 3) << (c.hidden ? "hidden" : "shown");
+        EXPECT_EQ(shell.frame_counter - before, 3) << (c.hidden ? "hidden" : "shown");
         EXPECT_EQ(static_cast<const Uint32*>(surface->pixels)[300 * 768 + 384] != mark, c.drawn)
             << (c.hidden ? "hidden" : "shown");
     }
@@ -781,15 +780,15 @@ TEST_F(Loop, NameEntryCursorPhases)
         int32_t ticks;
         const char* line;
     } cases[] = {{0, "Bo "}, {19, "Bo "}, {20, "Bo_"}, {39, "Bo_"}, {40, "Bo "}, {60, "Bo_"}, {79, "Bo_"}, {80, "Bo "}};
-    strcpy(typed_name, "Bo");
+    strcpy(shell.typed_name, "Bo");
     for (const Case& c : cases) {
-        frame_counter = c.ticks;
+        shell.frame_counter = c.ticks;
         char line[NAME_LINE_BYTES];
         name_entry_line(line);
         EXPECT_STREQ(line, c.line) << c.ticks;
     }
-    strcpy(typed_name, "ÅÅÅÅÅ€");
-    frame_counter = 20;
+    strcpy(shell.typed_name, "ÅÅÅÅÅ€");
+    shell.frame_counter = 20;
     char line[NAME_LINE_BYTES];
     name_entry_line(line);
     EXPECT_STREQ(line, "ÅÅÅÅÅ€_") << "the longest name keeps its cursor";
@@ -886,16 +885,16 @@ TEST_F(Loop, ControllerStartConfirmsOnItsPressOnly)
     pad.button(SDL_CONTROLLER_BUTTON_START, true);
     pass(0);  // no tick: the confirm waits
     pass(1);
-    ASSERT_EQ(app_mode, (uint32_t)APP_PLAYING);
+    ASSERT_EQ(shell.app_mode, (uint32_t)APP_PLAYING);
     play.state = STATE_GAME_OVER;
     play.tick = 0;
     pass(5);  // Start still down: no new confirm
-    EXPECT_EQ(app_mode, (uint32_t)APP_PLAYING);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_PLAYING);
     pad.button(SDL_CONTROLLER_BUTTON_START, false);
     pass(1);
     pad.button(SDL_CONTROLLER_BUTTON_START, true);
     pass(1);
-    EXPECT_EQ(app_mode, (uint32_t)APP_TITLE) << "a new press of Start leaves the end of the game";
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE) << "a new press of Start leaves the end of the game";
 }
 
 // Only one controller is used: a second one plugged in is not opened, and
@@ -913,7 +912,7 @@ TEST_F(Loop, SecondControllerIsIgnored)
     second.button(SDL_CONTROLLER_BUTTON_START, true);
     pass(1);
     EXPECT_EQ(loop.held, 0u);
-    EXPECT_EQ(app_mode, (uint32_t)APP_TITLE);
+    EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE);
 }
 
 }  // namespace

@@ -75,10 +75,10 @@ TEST(OddFiles, ReaderAndOwnLevelsRefuseAFifo)
     TempDir t;
     setenv("HOME", t.path.c_str(), 1);
     init_data_folder();
-    make_fifo(own_levels_path);
+    make_fifo(shell.own_levels_path);
     int code = in_child(
         [](const std::string&) {
-            if (read_file(own_levels_path) != nullptr)
+            if (read_file(shell.own_levels_path) != nullptr)
                 _exit(1);
             char message[256];
             parse_levels("[bane 1]\nfelter\nT.............D\n..............K\n", message, sizeof message);
@@ -136,17 +136,16 @@ TEST(OddFiles, HugeFilesCountAsUnreadable)
     TempDir t;
     setenv("HOME", t.path.c_str(), 1);
     init_data_folder();
-    make_sparse(records_path, "1 1 Stor\n", huge);
-    make_sparse(settings_path, "sprog de\n", huge);
-    make_sparse(own_levels_path, walk_level, huge);
+    make_sparse(shell.records_path, "1 1 Stor\n", huge);
+    make_sparse(shell.settings_path, "sprog de\n", huge);
+    make_sparse(shell.own_levels_path, walk_level, huge);
     init_data_folder();
-    EXPECT_STREQ(high_scores[0].name, "OLPI");
+    EXPECT_STREQ(shell.high_scores[0].name, DEFAULT_HIGH_SCORE_NAME);
     EXPECT_EQ(load_settings_language(), nullptr);
     EXPECT_EQ(load_own_levels(), 0);
-    make_sparse(own_levels_path, walk_level, READ_LIMIT_BYTES);
+    make_sparse(shell.own_levels_path, walk_level, READ_LIMIT_BYTES);
     EXPECT_EQ(load_own_levels(), 1);
-    char message[256];
-    parse_levels((const char*)builtin_level_text, message, sizeof message);
+    load_builtin_levels();
 }
 
 }  // namespace

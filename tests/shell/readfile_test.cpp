@@ -76,9 +76,9 @@ TEST(ReadFile, LeadingByteOrderMarkIsSkipped)
     TempDir t;
     setenv("HOME", t.path.c_str(), 1);
     init_data_folder();
-    write_text(own_levels_path, mark + std::string(walk_level));
+    write_text(shell.own_levels_path, mark + std::string(walk_level));
     EXPECT_EQ(load_own_levels(), 1);
-    char* text = read_file(own_levels_path);
+    char* text = read_file(shell.own_levels_path);
     ASSERT_NE(text, nullptr);
     EXPECT_STREQ(text, walk_level);
     free(text);

@@ -310,7 +310,7 @@ protected:
     int32_t saved_count = level_count;
     int32_t saved_language = get_language();
     uint32_t saved_banner = locale_banner;
-    int32_t saved_frame = frame_counter;
+    int32_t saved_frame = shell.frame_counter;
     HighScore saved_scores[HIGH_SCORE_ROWS];
     char saved_own_path[DATA_PATH_BYTES];
     char saved_name[NAME_BYTES];
@@ -318,19 +318,19 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(screen.renderer, nullptr);
-        memcpy(saved_scores, high_scores, sizeof high_scores);
-        memcpy(saved_own_path, own_levels_path, sizeof own_levels_path);
-        memcpy(saved_name, typed_name, sizeof typed_name);
+        memcpy(saved_scores, shell.high_scores, sizeof shell.high_scores);
+        memcpy(saved_own_path, shell.own_levels_path, sizeof shell.own_levels_path);
+        memcpy(saved_name, shell.typed_name, sizeof shell.typed_name);
         screen.use_stand_in_art();
         stand_in_picture = screen.plain(16, 16, COLOUR_WHITE);
         background_theme = 0;
         loop.renderer = screen.renderer;
         // The own-levels hint shows while its file exists.
-        snprintf(own_levels_path, sizeof own_levels_path, "%s", FROSTOVA_SOURCE_DIR "/README.md");
+        snprintf(shell.own_levels_path, sizeof shell.own_levels_path, "%s", FROSTOVA_SOURCE_DIR "/README.md");
         for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
-            snprintf(high_scores[i].name, sizeof high_scores[i].name, "%s", "OLPI");
-            high_scores[i].score = 20000 - 2000 * i;
-            high_scores[i].level = TABLE_LEVELS;
+            snprintf(shell.high_scores[i].name, sizeof shell.high_scores[i].name, "%s", DEFAULT_HIGH_SCORE_NAME);
+            shell.high_scores[i].score = 20000 - 2000 * i;
+            shell.high_scores[i].level = TABLE_LEVELS;
         }
         for (int i = 0; i < TABLE_LEVELS; i++) {
             level_table[i] = LevelRecord{};
@@ -347,13 +347,13 @@ protected:
         level_count = saved_count;
         set_language(saved_language);
         locale_banner = saved_banner;
-        frame_counter = saved_frame;
-        app_mode = APP_TITLE;
-        paused = 0;
+        shell.frame_counter = saved_frame;
+        shell.app_mode = APP_TITLE;
+        shell.paused = 0;
         play = PlayState{};
-        memcpy(high_scores, saved_scores, sizeof high_scores);
-        memcpy(own_levels_path, saved_own_path, sizeof own_levels_path);
-        memcpy(typed_name, saved_name, sizeof typed_name);
+        memcpy(shell.high_scores, saved_scores, sizeof shell.high_scores);
+        memcpy(shell.own_levels_path, saved_own_path, sizeof shell.own_levels_path);
+        memcpy(shell.typed_name, saved_name, sizeof shell.typed_name);
     }
     // The last level of the table, starting a world, with many lives and
     // snowballs, a long score and the enemies frozen.
@@ -393,13 +393,13 @@ protected:
 
     void check_title()
     {
-        app_mode = APP_TITLE;
+        shell.app_mode = APP_TITLE;
         // Hero pictures 2, 3, 0 and 1; the help panel, then the high scores;
         // the invitation hidden, then shown.
         for (uint32_t banner = 0; banner < 2; banner++) {
             locale_banner = banner;
             for (int32_t f : {21, 31, 441, 451}) {
-                frame_counter = f;
+                shell.frame_counter = f;
                 check("title at frame " + std::to_string(f) + (banner ? " with the banner" : ""));
             }
         }
@@ -408,7 +408,7 @@ protected:
     // Every built-in name as the level's and the world's.
     void check_play()
     {
-        app_mode = APP_PLAYING;
+        shell.app_mode = APP_PLAYING;
         for (int32_t m = MSG_FIRST_BUILTIN_NAME; m <= MSG_LAST_BUILTIN_NAME; m++) {
             play_at(STATE_INTRO, 0, danish(m), danish(m));
             check("level intro of name " + std::to_string(m));
@@ -418,20 +418,20 @@ protected:
     }
     void check_notices_and_name_entry()
     {
-        app_mode = APP_PLAYING;
+        shell.app_mode = APP_PLAYING;
         play_at(STATE_PLAYING, 10, danish(MSG_FIRST_BUILTIN_NAME), "");
-        paused = 1;
+        shell.paused = 1;
         check("pause");
-        paused = 0;
+        shell.paused = 0;
         play_at(STATE_GAME_OVER, 10, danish(MSG_FIRST_BUILTIN_NAME), "");
         check("game over");
         play_at(STATE_ALL_DONE, 10, danish(MSG_FIRST_BUILTIN_NAME), "");
         check("all levels done");
         // The longest name that may be typed, with and without the cursor.
-        snprintf(typed_name, sizeof typed_name, "%s", "WWWWWWWWWWW");
-        app_mode = APP_NAME_ENTRY;
+        snprintf(shell.typed_name, sizeof shell.typed_name, "%s", "WWWWWWWWWWW");
+        shell.app_mode = APP_NAME_ENTRY;
         for (int32_t f : {19, 20}) {
-            frame_counter = f;
+            shell.frame_counter = f;
             play_at(STATE_ALL_DONE, 10, danish(MSG_FIRST_BUILTIN_NAME), "");
             check("name entry after all levels");
             play_at(STATE_GAME_OVER, 10, danish(MSG_FIRST_BUILTIN_NAME), "");
@@ -454,7 +454,7 @@ TEST_F(ScreenLayout, EveryScreenInEveryLanguage)
 // A name that matches no built-in name is shrunk as the translated ones are.
 TEST_F(ScreenLayout, OwnLevelNamesAreFittedInTheIntroAndTheBottomBar)
 {
-    app_mode = APP_PLAYING;
+    shell.app_mode = APP_PLAYING;
     set_language(language_index("en"));
     play_at(STATE_INTRO, 0, "The very long name of a level a player made for the fun of it", "Mine");
     check("intro of an own level");

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include "run.h"
 #include "draw/draw.h"
+#include "shell/local.h"
 #include "text/text.h"
 
 namespace {
@@ -98,7 +99,7 @@ TEST(TitlePictures, UnwritablePictureIsReported)
     EXPECT_FALSE(file_exists(t.path + "/no-such-folder"));
 }
 
-// The second picture's name is FILE + ".2.bmp" in a buffer of 600 bytes. A
+// The second picture's name is FILE + ".2.bmp" in a buffer of OUT_PATH_BYTES. A
 // name that does not fit is not cut short (the shortened name could be the
 // first picture's own): the second picture is reported as one that cannot
 // be written.
@@ -110,11 +111,12 @@ TEST(TitlePictures, SecondNameThatDoesNotFitIsReported)
         folder += "/" + std::string(60, 'd');
         mkdir(folder.c_str(), 0755);
     }
-    // 593 bytes: 599 with ".2.bmp", which fits with its terminator; 594 does not.
-    const std::string fits = folder + "/" + std::string(593 - folder.size() - 1, 'a');
-    const std::string too_long = folder + "/" + std::string(594 - folder.size() - 1, 'b');
-    ASSERT_EQ(fits.size(), 593u);
-    ASSERT_EQ(too_long.size(), 594u);
+    // A name that fills the buffer with ".2.bmp" and its terminator fits; one byte more does not.
+    const size_t longest = OUT_PATH_BYTES - sizeof ".2.bmp";
+    const std::string fits = folder + "/" + std::string(longest - folder.size() - 1, 'a');
+    const std::string too_long = folder + "/" + std::string(longest + 1 - folder.size() - 1, 'b');
+    ASSERT_EQ(fits.size(), longest);
+    ASSERT_EQ(too_long.size(), longest + 1);
     EXPECT_EQ(run_game(t.path, {"--titelbillede", fits}).code, 0);
     Outcome r = run_game(t.path, {"--titelbillede", too_long});
     EXPECT_EQ(r.code, 1);

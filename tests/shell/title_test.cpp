@@ -1,4 +1,4 @@
-// The title screen drawn by the software renderer: what frame_counter moves
+// The title screen drawn by the software renderer: what shell.frame_counter moves
 // (theme, panel, hero and key), the logo, the banner, the own-levels hint,
 // that drawing changes no state, and reference pictures in four languages.
 #include <gtest/gtest.h>
@@ -32,9 +32,9 @@ int language_index(const char* code)
 void default_high_scores()
 {
     for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
-        snprintf(high_scores[i].name, sizeof high_scores[i].name, "%s", "OLPI");
-        high_scores[i].score = 20000 - 2000 * i;
-        high_scores[i].level = 1;
+        snprintf(shell.high_scores[i].name, sizeof shell.high_scores[i].name, "%s", DEFAULT_HIGH_SCORE_NAME);
+        shell.high_scores[i].score = 20000 - 2000 * i;
+        shell.high_scores[i].level = 1;
     }
 }
 
@@ -48,7 +48,7 @@ SDL_Point centre(float x, float y, float scale, int sprite)
 class Title : public ::testing::Test {
 protected:
     TextScreen screen;
-    int32_t saved_frame = frame_counter;
+    int32_t saved_frame = shell.frame_counter;
     int32_t saved_language = get_language();
     uint32_t saved_banner = locale_banner;
     HighScore saved_scores[HIGH_SCORE_ROWS];
@@ -57,29 +57,29 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(screen.renderer, nullptr);
-        memcpy(saved_scores, high_scores, sizeof high_scores);
-        memcpy(saved_own_path, own_levels_path, sizeof own_levels_path);
+        memcpy(saved_scores, shell.high_scores, sizeof shell.high_scores);
+        memcpy(saved_own_path, shell.own_levels_path, sizeof shell.own_levels_path);
         screen.use_stand_in_art();
         textures.band = screen.plain(16, 16, BAND);
         textures.logo = screen.plain(16, 16, LOGO);
         // The background is taken as held already and is not there.
         background_theme = 0;
-        own_levels_path[0] = 0;
+        shell.own_levels_path[0] = 0;
         locale_banner = 0;
         set_language(LANGUAGE_ENGLISH);
         default_high_scores();
     }
     void TearDown() override
     {
-        frame_counter = saved_frame;
+        shell.frame_counter = saved_frame;
         set_language(saved_language);
         locale_banner = saved_banner;
-        memcpy(high_scores, saved_scores, sizeof high_scores);
-        memcpy(own_levels_path, saved_own_path, sizeof own_levels_path);
+        memcpy(shell.high_scores, saved_scores, sizeof shell.high_scores);
+        memcpy(shell.own_levels_path, saved_own_path, sizeof shell.own_levels_path);
     }
     void draw(int32_t f)
     {
-        frame_counter = f;
+        shell.frame_counter = f;
         screen.clear();
         draw_title();
         screen.flush();
@@ -102,9 +102,15 @@ TEST_F(Title, FrameCounterMovesThemePanelHeroAndKey)
         bool high_scores;
         int hero, key;
     } cases[] = {
-        {0, 0, false, 25, 35},    {31, 0, false, 28, 38},    {419, 0, false, 26, 36},
-        {420, 0, true, 27, 37},   {451, 0, true, 26, 36},    {840, 1, false, 25, 35},
-        {4199, 6, true, 28, 38},  {6000, 10, false, 25, 35}, {14400, 0, false, 25, 35},
+        {0, 0, false, 25, 35},
+        {31, 0, false, 28, 38},
+        {TICKS_PER_PANEL - 1, 0, false, 26, 36},
+        {TICKS_PER_PANEL, 0, true, 27, 37},
+        {451, 0, true, 26, 36},
+        {2 * TICKS_PER_PANEL, 1, false, 25, 35},
+        {4199, 6, true, 28, 38},
+        {6000, 10, false, 25, 35},
+        {14400, 0, false, 25, 35},
     };
     for (const auto& k : cases) {
         // A theme other than the last one drawn is decoded from its picture.
@@ -138,7 +144,7 @@ TEST_F(Title, LogoOnlyInDanish)
 // below the title where they stand without it.
 TEST_F(Title, BannerInTheTopBarLeavesHeroAndKeyInPlace)
 {
-    set_language(0);
+    set_language(LANGUAGE_DANISH);
     textures.logo = nullptr;
     for (uint32_t banner = 0; banner <= 1; banner++) {
         locale_banner = banner;
@@ -192,7 +198,7 @@ TEST_F(Title, OwnLevelsHintShowsWhileTheFileExists)
         {"no data folder", "", false},
     };
     for (const auto& k : cases) {
-        snprintf(own_levels_path, sizeof own_levels_path, "%s", k.path.c_str());
+        snprintf(shell.own_levels_path, sizeof shell.own_levels_path, "%s", k.path.c_str());
         draw(0);
         EXPECT_EQ(surface_rgb(screen.surface, 0, 590, TextScreen::W, 40) != without, k.shown) << k.what;
     }
@@ -204,23 +210,23 @@ TEST_F(Title, OwnLevelsHintShowsWhileTheFileExists)
 // moves by at most one buffer on the help panel and ten on the high scores.
 TEST_F(Title, DrawingChangesNoStateOfTheShell)
 {
-    app_mode = 0;
-    music_on = 1;
-    high_score_slot = -1;
-    snprintf(typed_name, sizeof typed_name, "%s", "Ida");
+    shell.app_mode = APP_TITLE;
+    shell.music_on = 1;
+    shell.high_score_slot = -1;
+    snprintf(shell.typed_name, sizeof shell.typed_name, "%s", "Ida");
     for (int32_t f : {31, 451}) {
         const int32_t language = get_language();
         HighScore scores[HIGH_SCORE_ROWS];
-        memcpy(scores, high_scores, sizeof scores);
+        memcpy(scores, shell.high_scores, sizeof scores);
         const int32_t ring = text_ring_index;
         draw(f);
-        EXPECT_EQ(frame_counter, f);
-        EXPECT_EQ(app_mode, 0u);
-        EXPECT_EQ(music_on, 1u);
-        EXPECT_EQ(high_score_slot, -1);
-        EXPECT_STREQ(typed_name, "Ida");
+        EXPECT_EQ(shell.frame_counter, f);
+        EXPECT_EQ(shell.app_mode, (uint32_t)APP_TITLE);
+        EXPECT_EQ(shell.music_on, 1u);
+        EXPECT_EQ(shell.high_score_slot, -1);
+        EXPECT_STREQ(shell.typed_name, "Ida");
         EXPECT_EQ(get_language(), language);
-        EXPECT_EQ(memcmp(scores, high_scores, sizeof scores), 0);
+        EXPECT_EQ(memcmp(scores, shell.high_scores, sizeof scores), 0);
         const int32_t taken = (text_ring_index - ring + TEXT_RING_SIZE) % TEXT_RING_SIZE;
         EXPECT_LE(taken, f == 31 ? 1 : 10) << "f " << f;
     }
