@@ -7,15 +7,17 @@
 #include <cmath>
 
 // The n-th theme background of the built-in picture list.
-static constexpr const BuiltinPicture* background(int n) { return &builtin_pictures[PICTURE_FIRST_BACKGROUND + n]; }
+// The picture of theme t.
+static constexpr const BuiltinPicture* background(int t)
+{
+    return &builtin_pictures[PICTURE_FIRST_BACKGROUND + theme_backgrounds[t]];
+}
 
-// The picture each theme shows: themes follow the levels, while the
-// pictures keep their order in the built-in picture list.
 const BuiltinPicture* const theme_images[THEME_COUNT] = {
-    background(17), background(18), background(8), background(16), background(19), background(0),
-    background(5), background(12), background(4), background(10), background(21), background(11),
-    background(2), background(20), background(9), background(7), background(3), background(13),
-    background(6), background(1), background(14), background(15), background(23), background(22),
+    background(0),  background(1),  background(2),  background(3),  background(4),  background(5),
+    background(6),  background(7),  background(8),  background(9),  background(10), background(11),
+    background(12), background(13), background(14), background(15), background(16), background(17),
+    background(18), background(19), background(20), background(21), background(22), background(23),
 };
 
 int32_t background_theme = -1;

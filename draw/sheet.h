@@ -25,6 +25,12 @@ enum {
     PICTURE_COUNT = 65,
 };
 
+// The background each theme shows, counted from PICTURE_FIRST_BACKGROUND:
+// themes follow the levels, while the pictures keep their order in the list.
+constexpr int8_t theme_backgrounds[THEME_COUNT] = {
+    17, 18, 8, 16, 19, 0, 5, 12, 4, 10, 21, 11, 2, 20, 9, 7, 3, 13, 6, 1, 14, 15, 23, 22,
+};
+
 // Sprite numbers, and the frame counts of those that animate. Unflipped
 // figures face right. A name with a count after it is the first of that many
 // frames.

@@ -582,7 +582,7 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
         EXPECT_EQ(shell.music_on, c.music ? 1u : 0u) << c.what;
         if (!c.music) {
             EXPECT_FLOAT_EQ(music_volume, 0.0f) << c.what;
-            EXPECT_FLOAT_EQ(music_gain, 0.8f) << c.what << ": the sound fades out, it does not jump";
+            EXPECT_FLOAT_EQ(music_gain, MUSIC_ON_VOLUME) << c.what << ": the sound fades out, it does not jump";
         }
         end_of_game(c.state, 0, 0);
         play_music(3);
@@ -597,7 +597,7 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
     tap(SDLK_m);
     pass(0);
     EXPECT_EQ(shell.music_on, 1u);
-    EXPECT_FLOAT_EQ(music_volume, 0.8f);
+    EXPECT_FLOAT_EQ(music_volume, MUSIC_ON_VOLUME);
 
     // Switched on again, the music plays the song of the screen.
     struct OnAgain {
@@ -619,7 +619,7 @@ TEST_F(Loop, MusicSwitchAndTheEndOfAGame)
         tap(SDLK_m);
         pass(0);
         EXPECT_EQ(current_song, c.song) << c.what;
-        EXPECT_FLOAT_EQ(music_volume, 0.8f) << c.what;
+        EXPECT_FLOAT_EQ(music_volume, MUSIC_ON_VOLUME) << c.what;
     }
 }
 

@@ -1,6 +1,7 @@
 // Paints the 24 theme backgrounds as baseline JPEGs of 1440 x 1152 and a
 // contact sheet of them in theme order.
 //   backgrounds DATA_PICTURES_DIR DOCS_DIR
+#include "draw/sheet.h"
 #include "scenes.h"
 
 #include <cstdio>
@@ -12,10 +13,6 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include "stb_image_write.h"
 #pragma GCC diagnostic pop
-
-// The built-in picture each theme shows; the game's table says the same.
-static const int theme_pictures[24] = {24, 25, 15, 23, 26, 7,  12, 19, 11, 17, 28, 18,
-                                       9,  27, 16, 14, 10, 20, 13, 8,  21, 22, 30, 29};
 
 // Quality 95 keeps the soft gradients clean at 100 to 250 KB a picture.
 enum { QUALITY = 95, SHEET_COLS = 6, THUMB_W = 240, THUMB_H = 192, GAP = 8 };
@@ -49,12 +46,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: backgrounds DATA_PICTURES_DIR DOCS_DIR\n");
         return 2;
     }
-    const int rows = 24 / SHEET_COLS;
+    const int rows = (int)THEME_COUNT / SHEET_COLS;
     const int sheet_w = SHEET_COLS * THUMB_W + (SHEET_COLS + 1) * GAP;
     const int sheet_h = rows * THUMB_H + (rows + 1) * GAP;
     std::vector<unsigned char> sheet((size_t)sheet_w * sheet_h * 3, 24);
     std::vector<unsigned char> rgb((size_t)PIC_W * PIC_H * 3);
-    for (int theme = 0; theme < 24; theme++) {
+    for (int theme = 0; theme < THEME_COUNT; theme++) {
         const Scene* scene = scene_of(theme);
         Rng rng = {0x5EEDu + 7919u * (uint64_t)theme};
         cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, PIC_W, PIC_H);
@@ -64,7 +61,7 @@ int main(int argc, char** argv)
         finish_picture(surface, scene->calm, rng, rgb.data());
         cairo_surface_destroy(surface);
         char path[1024];
-        std::snprintf(path, sizeof path, "%s/picture-%02d.jpg", argv[1], theme_pictures[theme]);
+        std::snprintf(path, sizeof path, "%s/picture-%02d.jpg", argv[1], PICTURE_FIRST_BACKGROUND + theme_backgrounds[theme]);
         if (!stbi_write_jpg(path, PIC_W, PIC_H, 3, rgb.data(), QUALITY)) {
             std::fprintf(stderr, "backgrounds: cannot write %s\n", path);
             return 1;
