@@ -14,9 +14,11 @@
 
 enum {
     SCRIPT_FRAMES = 200000,
-    SAMPLES_PER_FRAME = 800,
-    TEST_SAMPLES = 28800000,  // the first 36,000 frames
+    SAMPLES_PER_FRAME = (int)SAMPLE_RATE / TICKS_PER_SECOND,
+    TEST_SAMPLES = 600 * SAMPLE_RATE,  // the first ten minutes
 };
+// The sound test plays the first songs for this many seconds each.
+enum { SOUND_TEST_SONGS = 3, SOUND_TEST_SECONDS = 20 };
 // Which output failed: a frame's picture, or one of these.
 enum { NO_FAILURE = -1, SOUND_OUTPUT = -2 };
 
@@ -146,9 +148,9 @@ int run_sound_test(const char* path)
     if (fd < 0)
         return report_unwritable(path);
     int ok = 1;
-    for (int song = 0; ok && song < 3; song++) {
+    for (int song = 0; ok && song < SOUND_TEST_SONGS; song++) {
         play_music(song);
-        for (int second = 0; ok && second < 20; second++) {
+        for (int second = 0; ok && second < SOUND_TEST_SECONDS; second++) {
             audio_render(probe_block, SAMPLE_RATE);
             ok = write_all(fd, probe_block, sizeof probe_block) == 0;
         }

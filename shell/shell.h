@@ -115,7 +115,7 @@ void set_window_title(SDL_Window* window, const char* text);
 // ---- Title screen ----
 
 // The ticks each of the title's two panels shows, the help first and then the high scores.
-enum { TICKS_PER_PANEL = 420 };
+enum { TICKS_PER_PANEL = 7 * TICKS_PER_SECOND };
 
 // Starts decoding the pictures the title's first frame draws on worker threads, before the window exists.
 void decode_title_pictures_ahead();

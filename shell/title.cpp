@@ -9,10 +9,12 @@
 #include "draw/draw.h"
 #include "text/text.h"
 
+// The title's background changes every ten seconds; the invitation blinks
+// every half second and the hero and key animate six times a second.
 enum {
-    TICKS_PER_THEME = 600,
-    TICKS_PER_BLINK = 30,
-    TICKS_PER_FRAME = 10,
+    TICKS_PER_THEME = 10 * TICKS_PER_SECOND,
+    TICKS_PER_BLINK = TICKS_PER_SECOND / 2,
+    TICKS_PER_FRAME = TICKS_PER_SECOND / 6,
 };
 
 static void draw_help_panel()
