@@ -3,9 +3,9 @@
 //
 //   glyphs FONT.ttf DATA_DIR
 //
-// writes DATA_DIR/pictures/picture-31.png (small sheet), picture-32.png (big
-// sheet) and DATA_DIR/glyphs/glyph_tables.cpp. Each glyph is drawn at twice
-// its on-screen size into a cell twice its advance wide; cells follow each
+// writes the small and the big sheet's pictures into DATA_DIR/pictures/ and
+// DATA_DIR/glyphs/glyph_tables.cpp. Each glyph is drawn at twice its
+// on-screen size into a cell twice its advance wide; cells follow each
 // other in glyph order, left to right, a new row when the next would pass the
 // sheet's width. Advances come from the font's own advance widths at the
 // font's size plus a fixed allowance for the dark edge, so that the letters
@@ -22,10 +22,12 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include "draw/sheet.h"
+#include "text/picture_format.h"
 
 namespace {
 
-const int SHEET_WIDTH = 4096;
+const int GLYPH_SHEET_WIDTH = 4096;
 const int GLYPH_COUNT = 791;
 
 struct FontStyle {
@@ -42,8 +44,8 @@ struct FontStyle {
 // The baselines put the letters on the line where the text pictures' pieces
 // stand (20 and 35 screen pixels below the top of a line).
 const FontStyle fonts[2] = {
-    {"small", 31, 56, 8, 18.15, 5.88, 40, {12, 16, 18, 13, 12, 13, 19, 23, 25, 18, 24}},
-    {"big", 32, 94, 12, 33.80, 6.10, 70, {17, 25, 29, 20, 18, 19, 32, 39, 43, 28, 41}},
+    {"small", PICTURE_FONT_SMALL, 56, 8, PIECE_EM[KIND_SMALL], 5.88, 40, {12, 16, 18, 13, 12, 13, 19, 23, 25, 18, 24}},
+    {"big", PICTURE_FONT_BIG, 94, 12, PIECE_EM[KIND_BIG], 6.10, 70, {17, 25, 29, 20, 18, 19, 32, 39, 43, 28, 41}},
 };
 const char telling_chars[] = " ?0-.:AMWam";
 
@@ -87,7 +89,7 @@ Sheet lay_out(FT_Face face, const FontStyle& style, const std::vector<int>& code
             fail("cannot load a glyph");
         double units = (double)face->glyph->advance.x;
         int a = (int)std::floor(units * style.em / face->units_per_EM + style.allowance);
-        if (px + 2 * a > SHEET_WIDTH) {
+        if (px + 2 * a > GLYPH_SHEET_WIDTH) {
             px = 0;
             py += style.cell_height;
         }
@@ -113,7 +115,7 @@ void draw_sheet(FT_Face face, const FontStyle& style, const std::vector<int>& co
                 const Sheet& s, const std::string& path)
 {
     int height = style.rows * style.cell_height;
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, SHEET_WIDTH, height);
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, GLYPH_SHEET_WIDTH, height);
     cairo_t* cr = cairo_create(surface);
     cairo_font_face_t* font = cairo_ft_font_face_create_for_ft_face(face, 0);
     cairo_set_font_face(cr, font);
