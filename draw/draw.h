@@ -105,8 +105,8 @@ void draw_sprite_rotated(float x, float y, float angle, int32_t sprite, int32_t 
 // ---- Backgrounds, frames, bars and panels ----
 // Rectangles are integer logical-screen pixels; textures are copied whole.
 
-// The built-in picture of each theme 0..23.
-extern const BuiltinPicture* const theme_images[THEME_COUNT];
+// The built-in picture of theme 0..23.
+const BuiltinPicture* theme_image(int32_t theme);
 // The theme whose picture textures.background holds; -1 before the first background.
 extern int32_t background_theme;
 

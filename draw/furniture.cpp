@@ -6,19 +6,10 @@
 
 #include <cmath>
 
-// The n-th theme background of the built-in picture list.
-// The picture of theme t.
-static constexpr const BuiltinPicture* background(int t)
+const BuiltinPicture* theme_image(int32_t theme)
 {
-    return &builtin_pictures[PICTURE_FIRST_BACKGROUND + theme_backgrounds[t]];
+    return &builtin_pictures[PICTURE_FIRST_BACKGROUND + theme_backgrounds[theme]];
 }
-
-const BuiltinPicture* const theme_images[THEME_COUNT] = {
-    background(0),  background(1),  background(2),  background(3),  background(4),  background(5),
-    background(6),  background(7),  background(8),  background(9),  background(10), background(11),
-    background(12), background(13), background(14), background(15), background(16), background(17),
-    background(18), background(19), background(20), background(21), background(22), background(23),
-};
 
 int32_t background_theme = -1;
 
@@ -146,7 +137,8 @@ void draw_background(int32_t theme)
         forget_layer(textures.layers[LAYER_BACKGROUND]);
         if (textures.background)
             SDL_DestroyTexture(textures.background);
-        textures.background = texture_from_image(theme_images[t]->bytes, theme_images[t]->length);
+        const BuiltinPicture* picture = theme_image(t);
+        textures.background = texture_from_image(picture->bytes, picture->length);
         background_theme = t;
     }
     draw_layer(LAYER_BACKGROUND, textures.background, PLAY_AREA_X, PLAY_AREA_Y, PLAY_AREA_W, PLAY_AREA_H, SDL_FLIP_NONE);

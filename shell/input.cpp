@@ -77,13 +77,12 @@ static void play_own_levels()
     shell.paused = 0;
 }
 
-// Given up, play's song gives way to the title's even while the music is off.
 static void give_up()
 {
     leave_own_levels();
     return_to_title(0);
-    if (!shell.music_on)
-        play_music(SONG_TITLE);
+    // Play's song gives way to the title's even while the music is off.
+    play_music(SONG_TITLE);
     shell.paused = 0;
 }
 

@@ -59,7 +59,7 @@ static bool own_levels_exist()
 void decode_title_pictures_ahead()
 {
     decode_picture_ahead(builtin_pictures[PICTURE_SPRITES].bytes, builtin_pictures[PICTURE_SPRITES].length);
-    decode_picture_ahead(theme_images[0]->bytes, theme_images[0]->length);
+    decode_picture_ahead(theme_image(0)->bytes, theme_image(0)->length);
     const LanguageInfo& language = language_table[get_language()];
     decode_language_picture_ahead(language.atlas_png, (int32_t)(uint32_t)language.atlas_size);
 }
