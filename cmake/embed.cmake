@@ -1,6 +1,9 @@
 # embed_file(TARGET SYMBOL FILE): builds FILE into TARGET as the read-only
 # byte array SYMBOL, followed by one NUL byte (so a text file is a C string),
-# with its length without that NUL in SYMBOL_size. Declare them in C++ as
+# with its length without that NUL in SYMBOL_size. The lengths are kept
+# together apart from the bytes: reading one at start-up would otherwise
+# bring the pages of its file's end into memory, picture after picture.
+# Declare them in C++ as
 #   extern "C" const unsigned char SYMBOL[]; extern "C" const unsigned int SYMBOL_size;
 function(embed_file target symbol file)
     get_filename_component(path "${file}" ABSOLUTE)
@@ -14,6 +17,7 @@ ${symbol}:
 \t.incbin \"${path}\"
 ${symbol}_end:
 \t.byte 0
+\t.section .embedded_sizes, \"a\"
 \t.global ${symbol}_size
 \t.type ${symbol}_size, @object
 \t.balign 4
