@@ -48,6 +48,5 @@ inline void close_bench_screen(BenchScreen& screen)
     SDL_FreeSurface(screen.surface);
     textures = screen.saved;
     background_theme = -1;
-    atlas_texture = nullptr;
-    atlas_language = -1;
+    forget_atlas();
 }

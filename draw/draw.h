@@ -75,24 +75,32 @@ struct TextureSet {
 };
 extern TextureSet textures;
 
+// A picture kept packed in runs of equal pixels, row by row, for textures of some of its rows.
+struct PackedPicture {
+    int32_t w, h;
+    int32_t channels;      // bytes of a pixel in a run: 2 (grey and alpha) or 4 (RGBA)
+    uint32_t* row_starts;  // where each row's runs begin in runs, and one past the last row
+    unsigned char* runs;   // each run: its length less one, then its pixel; null when there is no picture
+};
+
 // Decodes a picture into a new blended texture on textures.renderer; null (and one log line) when it does not decode.
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
-// Makes the texture of a language's text picture, the same as texture_from_image, decoding grey and alpha as such.
-SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length);
+// Packs w x h pixels of 2 or 4 channels into packed; false (and nothing packed) when it cannot.
+bool pack_picture(const unsigned char* pixels, int32_t w, int32_t h, int32_t channels, PackedPicture* packed);
+// Decodes a picture, grey and alpha as such, and packs it, or takes what a worker packed ahead; false, with the log line, when it does not decode.
+bool decode_packed_picture(const unsigned char* bytes, int32_t length, PackedPicture* packed);
+// A new blended RGBA texture of rows top..top+rows-1 of a packed picture; null when they are not all in it.
+SDL_Texture* packed_rows_texture(const PackedPicture& packed, int32_t top, int32_t rows);
+// Frees a packed picture's runs and leaves it empty.
+void free_packed_picture(PackedPicture* packed);
 // Keeps the renderer, asks for linear filtering and makes the textures of the sprite sheet, the furniture and the glyph sheets.
 void load_textures(SDL_Renderer* renderer);
 // On the software renderer, the half copy of texture by count rectangles that do not overlap; elsewhere one without a half.
 HalfCopy make_half_copy(SDL_Texture* texture, const SDL_Rect* rects, int32_t count);
 // What to copy source of texture to destination from: copy's half, with source moved into it, where that gives the same pixels, else texture.
 SDL_Texture* copy_source(const HalfCopy& copy, SDL_Texture* texture, SDL_Rect* source, const SDL_FRect& destination);
-// Starts decoding a picture on a worker thread for a later texture_from_image of the same bytes.
-void decode_picture_ahead(const unsigned char* bytes, int32_t length);
-// Starts decoding a text picture on a worker thread for a later language_picture_texture of the same bytes.
-void decode_language_picture_ahead(const unsigned char* bytes, int32_t length);
-// load_textures for a window: the first frame's textures at once; the logo and the glyph sheets after the first frame.
-void load_first_textures(SDL_Renderer* renderer);
-// Takes one step of making the textures load_first_textures left for later; called once a frame after presenting.
-void make_later_textures();
+// Starts decoding these pictures in turn on a worker thread of their own, for a later texture_from_image of the same bytes, or decode_packed_picture for a grey one.
+void decode_pictures_ahead(const BuiltinPicture* pictures, int32_t count);
 // Where draw_sprite_scaled puts a sprite: its half-size box at (x, y), scaled about the box's centre.
 SDL_FRect sprite_box(float x, float y, float scale, int32_t sprite);
 // Draws a sprite at half size with its top-left corner at (x, y); any non-zero flip mirrors it.

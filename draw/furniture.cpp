@@ -170,7 +170,6 @@ void draw_band(int32_t y, int32_t h)
 
 void draw_logo(int32_t x, int32_t y)
 {
-    make_later_texture_now(&textures.logo);
     copy_to(textures.logo, x - LOGO_WIDTH / 2, y, LOGO_WIDTH, LOGO_HEIGHT);
     note_drawn(DRAWN_LOGO, 0, float_rect(x - LOGO_WIDTH / 2, y, LOGO_WIDTH, LOGO_HEIGHT));
 }

@@ -66,9 +66,7 @@ int32_t text_width(const char* text, int32_t font)
 int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t colour, float x, float y, float scale)
 {
     const GlyphFont& f = font_of(font);
-    SDL_Texture* const* field = font ? &textures.font_big : &textures.font_small;
-    make_later_texture_now(field);
-    SDL_Texture* sheet = *field;
+    SDL_Texture* sheet = font ? textures.font_big : textures.font_small;
     const HalfCopy& half = font ? textures.font_big_half : textures.font_small_half;
     float width = (float)text_width(text, font) * scale;
     if (align == ALIGN_RIGHT)

@@ -8,11 +8,17 @@ SDL_Texture* picture_texture(int picture);
 void load_screen_textures(SDL_Renderer* renderer);
 // Makes the half copy of a glyph sheet, named by its field in textures, once the sheet is there.
 void make_glyph_half_copy(SDL_Texture* const* sheet);
-// Makes the texture of a picture that load_first_textures left for later at
-// once, waiting for its decoding; nothing when it is made or not left.
-void make_later_texture_now(SDL_Texture* const* field);
-// When these picture bytes were handed to be decoded ahead with this many
-// channels: waits for them and gives their pixels (null and the decoder's
-// reason when they failed); false when they were not.
-bool take_decoded_ahead(const unsigned char* bytes, int channels, unsigned char** pixels, int* w, int* h,
-                        const char** failure);
+// Decodes a picture to 4 or 2 channels, or takes what a worker decoded
+// ahead (4 channels only); null, with the log line, when it does not decode.
+unsigned char* decode_picture(const unsigned char* bytes, int32_t length, int channels, int* w, int* h);
+// When these picture bytes were handed to a worker to be decoded whole:
+// waits for them and gives their RGBA pixels (null and the decoder's reason
+// when they failed); false when they were not.
+bool take_decoded_ahead(const unsigned char* bytes, unsigned char** pixels, int* w, int* h, const char** failure);
+// When these picture bytes were handed to a worker to be packed: waits for
+// them and gives the packed picture (no runs, and the log line, when they
+// failed); false when they were not.
+bool take_packed_ahead(const unsigned char* bytes, PackedPicture* packed);
+// The channels a picture is packed with: 2 for grey (with or without
+// alpha), 4 for anything else, and for bytes that are not a picture.
+int32_t packed_channels(const unsigned char* bytes, int32_t length);

@@ -9,13 +9,11 @@
 
 TextureSet textures;
 
-// Decodes a picture to 4 or 2 channels, or takes what a worker decoded
-// ahead; null, with the log line, when it does not decode.
-static unsigned char* decode(const unsigned char* bytes, int32_t length, int channels, int* w, int* h)
+unsigned char* decode_picture(const unsigned char* bytes, int32_t length, int channels, int* w, int* h)
 {
     unsigned char* pixels = nullptr;
     const char* failure = nullptr;
-    if (!take_decoded_ahead(bytes, channels, &pixels, w, h, &failure)) {
+    if (channels != 4 || !take_decoded_ahead(bytes, &pixels, w, h, &failure)) {
         // Bytes that are not there (none, or a length below 0) are handed
         // to the decoder as an empty buffer: it fails and gives its reason
         // as for any picture that does not decode.
@@ -37,7 +35,7 @@ static unsigned char* decode(const unsigned char* bytes, int32_t length, int cha
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length)
 {
     int w = 0, h = 0;
-    unsigned char* pixels = decode(bytes, length, 4, &w, &h);
+    unsigned char* pixels = decode_picture(bytes, length, 4, &w, &h);
     if (!pixels)
         return nullptr;
     // ABGR8888 is R, G, B, A in memory on a little-endian machine: the
@@ -47,41 +45,6 @@ SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length)
     SDL_UpdateTexture(texture, nullptr, pixels, 4 * w);
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
     stbi_image_free(pixels);
-    return texture;
-}
-
-// Rows of a grey-and-alpha picture widened to RGBA at a time on their way
-// into the texture: the whole picture never exists at four bytes a pixel.
-enum { GREY_STRIP_ROWS = 64 };
-
-SDL_Texture* language_picture_texture(const unsigned char* bytes, int32_t length)
-{
-    // A text picture is grey and alpha: decoded with its two channels it
-    // takes half the memory and time of RGBA. Any other kind of picture
-    // takes the ordinary way, which also logs a failure.
-    int w = 0, h = 0, channels = 0;
-    if (!bytes || length <= 0 || !stbi_info_from_memory(bytes, length, &w, &h, &channels) || channels > 2)
-        return texture_from_image(bytes, length);
-    unsigned char* grey = decode(bytes, length, 2, &w, &h);
-    if (!grey)
-        return nullptr;
-    SDL_Texture* texture = SDL_CreateTexture(textures.renderer, SDL_PIXELFORMAT_ABGR8888,
-                                             SDL_TEXTUREACCESS_STATIC, w, h);
-    Uint32* strip = texture ? (Uint32*)SDL_malloc(sizeof(Uint32) * (size_t)w * GREY_STRIP_ROWS) : nullptr;
-    for (int top = 0; strip && top < h; top += GREY_STRIP_ROWS) {
-        const int rows = h - top < GREY_STRIP_ROWS ? h - top : GREY_STRIP_ROWS;
-        const unsigned char* from = grey + (size_t)2 * w * top;
-        for (size_t i = 0; i < (size_t)w * rows; i++) {
-            const Uint32 g = from[2 * i], a = from[2 * i + 1];
-            // ABGR8888 holds alpha in the high byte and red in the low one.
-            strip[i] = g | g << 8 | g << 16 | a << 24;
-        }
-        const SDL_Rect rect = {0, top, w, rows};
-        SDL_UpdateTexture(texture, &rect, strip, 4 * w);
-    }
-    SDL_free(strip);
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    stbi_image_free(grey);
     return texture;
 }
 

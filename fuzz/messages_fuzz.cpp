@@ -15,21 +15,26 @@
 enum { MOST_ARGS = 6 };
 
 // Decoding a language's text picture takes far longer than drawing one
-// input, so the fuzzer keeps each language's texture once made and hands it
-// to the text drawing as its cached picture.
-static SDL_Texture* language_textures[LANGUAGE_COUNT];
+// input, so the fuzzer keeps each language's packed picture and bands once
+// made and hands them to the text drawing as its cached picture.
+static TextAtlas language_atlases[LANGUAGE_COUNT];
+static bool kept[LANGUAGE_COUNT];
 
 static void use_language(int32_t language)
 {
     set_language(language);
-    atlas_texture = language_textures[language];
-    atlas_language = language;
+    if (kept[language])
+        atlas = language_atlases[language];
+    else
+        atlas = TextAtlas{-1, {}, ATLAS_BAND_ROWS, {}};
 }
 
-static void keep_language_texture()
+static void keep_language_atlas()
 {
-    if (atlas_language >= 0 && atlas_language < LANGUAGE_COUNT)
-        language_textures[atlas_language] = atlas_texture;
+    if (atlas.language >= 0 && atlas.language < LANGUAGE_COUNT) {
+        language_atlases[atlas.language] = atlas;
+        kept[atlas.language] = true;
+    }
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -71,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (id >= 0 && id < MESSAGE_COUNT)
         text_width(message_text(id), big);
-    keep_language_texture();
+    keep_language_atlas();
     set_language(LANGUAGE_ENGLISH);
     return 0;
 }

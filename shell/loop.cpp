@@ -131,7 +131,6 @@ void run_pass(MainLoop* loop, uint64_t now)
         return;
     draw_frame(loop);
     SDL_RenderPresent(loop->renderer);
-    make_later_textures();
 }
 
 // A pass before the next tick is due could only draw the same picture

@@ -73,8 +73,7 @@ static int run_game()
     // staying in the threads' heaps as the allocator's moving threshold
     // would keep them.
     mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
-    // The sprites, the first background and the text picture are decoded
-    // while the window and its renderer are made.
+    // The title's pictures are decoded while the window and its renderer are made.
     decode_title_pictures_ahead();
     int64_t scale = window_scale();
     uint32_t flags = SDL_WINDOW_RESIZABLE;
@@ -108,8 +107,7 @@ static int run_game()
     snprintf(title, sizeof title, "%s", SDL_GetWindowTitle(shell.game_window));
     set_window_title(shell.game_window, title);
     SDL_RenderSetLogicalSize(shell.game_renderer, SCREEN_WIDTH, SCREEN_HEIGHT);
-    // The logo and the glyph sheets follow the first frame.
-    load_first_textures(shell.game_renderer);
+    load_textures(shell.game_renderer);
     audio_open();
     play_music(SONG_TITLE);
     SDL_GameController* controller = open_first_controller();

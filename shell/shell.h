@@ -117,7 +117,7 @@ void set_window_title(SDL_Window* window, const char* text);
 // The ticks each of the title's two panels shows, the help first and then the high scores.
 enum { TICKS_PER_PANEL = 7 * TICKS_PER_SECOND };
 
-// Starts decoding the pictures the title's first frame draws on worker threads, before the window exists.
+// Starts decoding the pictures the title draws on worker threads, before the window exists.
 void decode_title_pictures_ahead();
 // Draws one frame of the title screen from shell.frame_counter, the high scores and the language; changes no state.
 void draw_title();

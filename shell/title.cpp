@@ -58,10 +58,21 @@ static bool own_levels_exist()
 
 void decode_title_pictures_ahead()
 {
-    decode_picture_ahead(builtin_pictures[PICTURE_SPRITES].bytes, builtin_pictures[PICTURE_SPRITES].length);
-    decode_picture_ahead(theme_image(0)->bytes, theme_image(0)->length);
+    // Two workers, each with about half of the work, and the two largest
+    // pictures first: the text picture (decoded and packed) and the big glyph
+    // sheet. A third would start the first frame sooner but hold more
+    // decoded pictures at once.
     const LanguageInfo& language = language_table[get_language()];
-    decode_language_picture_ahead(language.atlas_png, (int32_t)(uint32_t)language.atlas_size);
+    const BuiltinPicture first[] = {
+        {language.atlas_png, (int32_t)(uint32_t)language.atlas_size},
+        builtin_pictures[PICTURE_FONT_SMALL],
+    };
+    decode_pictures_ahead(first, (int32_t)(sizeof first / sizeof first[0]));
+    const BuiltinPicture second[] = {
+        builtin_pictures[PICTURE_FONT_BIG], builtin_pictures[PICTURE_SPRITES], *theme_image(0),
+        builtin_pictures[PICTURE_LOGO],
+    };
+    decode_pictures_ahead(second, (int32_t)(sizeof second / sizeof second[0]));
 }
 
 void draw_title()

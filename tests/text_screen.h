@@ -1,5 +1,5 @@
 // The test screen for drawing that uses translated texts: when it goes, the
-// text picture's texture goes with its renderer, so the texts forget it.
+// text picture's textures go with their renderer, so the texts forget it.
 #pragma once
 #include "tests/screen.h"
 #include "text/local.h"
@@ -8,7 +8,6 @@ struct TextScreen : TestScreen {
     using TestScreen::TestScreen;
     ~TextScreen()
     {
-        atlas_texture = nullptr;
-        atlas_language = -1;
+        forget_atlas();
     }
 };

@@ -8,9 +8,7 @@
 #include "text/picture_format.h"
 
 const LanguageInfo* text_languages = language_table;
-SDL_Texture* atlas_texture = nullptr;
-HalfCopy atlas_half = {nullptr, nullptr};
-int32_t atlas_language = -1;
+TextAtlas atlas = {-1, {}, ATLAS_BAND_ROWS, {}};
 
 // The picture is rendered at twice the drawn size.
 static const float PICTURE_TO_SCREEN = 1.0f / TEXT_PICTURE_SCALE;
@@ -77,12 +75,8 @@ static int32_t arguments_taken(int32_t id, int32_t big, int32_t arg_count)
     return wanted;
 }
 
-// The most pieces a text picture's half copy holds; a picture whose lists
-// name more gets none.
-enum { MOST_PIECES = 1024 };
-
-// The half copy of a language's picture, by every piece its run lists name.
-static HalfCopy atlas_half_copy(const LanguageInfo& language)
+// The pieces a language's run lists name: every piece below the highest.
+static int32_t named_pieces(const LanguageInfo& language)
 {
     int32_t pieces = 0;
     for (int32_t id = 0; id < MESSAGE_COUNT; id++)
@@ -92,31 +86,103 @@ static HalfCopy atlas_half_copy(const LanguageInfo& language)
                 if (list[i] > pieces)
                     pieces = list[i];
         }
-    static SDL_Rect rects[MOST_PIECES];
-    if (pieces > MOST_PIECES)
-        pieces = 0;
-    for (int32_t p = 0; p < pieces; p++) {
-        const int16_t* r = language.rects + RECT_FIELDS * p;
-        rects[p] = SDL_Rect{r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H]};
-    }
-    return make_half_copy(pieces > 0 ? atlas_texture : nullptr, rects, pieces);
+    return pieces;
 }
 
-// Makes the current language's picture texture when the cache holds another
+// The band a piece's top lies in; -1 for one outside the picture.
+static int32_t band_of(const int16_t* rect)
+{
+    const int32_t band = rect[RECT_Y] / atlas.band_rows;
+    return rect[RECT_Y] >= 0 && band < ATLAS_BANDS ? band : -1;
+}
+
+// Works out the rows of each band from the pieces the run lists name; a
+// band's texture is made only when one of its pieces is drawn.
+static void plan_bands(const LanguageInfo& language)
+{
+    const int32_t h = atlas.picture.h;
+    atlas.band_rows = (h + ATLAS_BANDS - 1) / ATLAS_BANDS > ATLAS_BAND_ROWS ? (h + ATLAS_BANDS - 1) / ATLAS_BANDS
+                                                                             : ATLAS_BAND_ROWS;
+    int32_t first[ATLAS_BANDS], end[ATLAS_BANDS];
+    for (int32_t b = 0; b < ATLAS_BANDS; b++) {
+        first[b] = h;
+        end[b] = 0;
+    }
+    const int32_t pieces = named_pieces(language);
+    for (int32_t p = 0; p < pieces; p++) {
+        const int16_t* r = language.rects + RECT_FIELDS * p;
+        const int32_t b = band_of(r);
+        if (b < 0)
+            continue;
+        first[b] = r[RECT_Y] < first[b] ? r[RECT_Y] : first[b];
+        end[b] = r[RECT_Y] + r[RECT_H] > end[b] ? r[RECT_Y] + r[RECT_H] : end[b];
+    }
+    for (int32_t b = 0; b < ATLAS_BANDS; b++) {
+        const int32_t top = first[b] - ATLAS_BAND_EDGE > 0 ? first[b] - ATLAS_BAND_EDGE : 0;
+        const int32_t bottom = end[b] + ATLAS_BAND_EDGE < h ? end[b] + ATLAS_BAND_EDGE : h;
+        atlas.bands[b] = AtlasBand{nullptr, {nullptr, nullptr}, top, bottom > top ? bottom - top : 0};
+    }
+}
+
+// The most pieces a band's half copy holds; a band with more gets none.
+enum { MOST_PIECES = 1024 };
+
+// Makes a band's texture, and its half copy by the pieces in it.
+static void make_band(const LanguageInfo& language, AtlasBand& band)
+{
+    band.texture = packed_rows_texture(atlas.picture, band.top, band.rows);
+    if (!band.texture)
+        return;
+    static SDL_Rect rects[MOST_PIECES];
+    int32_t count = 0;
+    const int32_t pieces = named_pieces(language);
+    for (int32_t p = 0; p < pieces && count < MOST_PIECES; p++) {
+        const int16_t* r = language.rects + RECT_FIELDS * p;
+        if (band_of(r) >= 0 && &atlas.bands[band_of(r)] == &band)
+            rects[count++] = SDL_Rect{r[RECT_X], r[RECT_Y] - band.top, r[RECT_W], r[RECT_H]};
+    }
+    band.half = make_half_copy(count < MOST_PIECES ? band.texture : nullptr, rects, count);
+}
+
+// The texture a piece is drawn from, made when it is the first of its band,
+// with the piece's rectangle in it; null when it cannot be made.
+static SDL_Texture* piece_texture(const LanguageInfo& language, const int16_t* r, SDL_Rect* source, const HalfCopy** half)
+{
+    const int32_t b = band_of(r);
+    if (b < 0)
+        return nullptr;
+    AtlasBand& band = atlas.bands[b];
+    if (!band.texture && band.rows > 0)
+        make_band(language, band);
+    *source = SDL_Rect{r[RECT_X], r[RECT_Y] - band.top, r[RECT_W], r[RECT_H]};
+    *half = &band.half;
+    return band.texture;
+}
+
+void forget_atlas()
+{
+    free_packed_picture(&atlas.picture);
+    atlas = TextAtlas{-1, {}, ATLAS_BAND_ROWS, {}};
+}
+
+// Packs the current language's picture when the cache holds another
 // language's or none; a picture that fails is tried again next time.
 static void refresh_atlas()
 {
-    if (atlas_texture && atlas_language == current_language)
+    if (atlas.language == current_language)
         return;
-    if (atlas_texture) {
-        if (atlas_half.source == atlas_texture && atlas_half.half)
-            SDL_DestroyTexture(atlas_half.half);
-        SDL_DestroyTexture(atlas_texture);
+    for (AtlasBand& band : atlas.bands) {
+        if (band.half.half)
+            SDL_DestroyTexture(band.half.half);
+        if (band.texture)
+            SDL_DestroyTexture(band.texture);
     }
+    forget_atlas();
     const LanguageInfo& language = text_languages[current_language];
-    atlas_texture = language_picture_texture(language.atlas_png, (int32_t)(uint32_t)language.atlas_size);
-    atlas_half = atlas_half_copy(language);
-    atlas_language = current_language;
+    if (!decode_packed_picture(language.atlas_png, (int32_t)(uint32_t)language.atlas_size, &atlas.picture))
+        return;
+    plan_bands(language);
+    atlas.language = current_language;
 }
 
 int32_t layout_message(int32_t id, int32_t big, const char* const* args, int32_t arg_count, LayoutItem items[LAYOUT_ITEMS],
@@ -190,12 +256,14 @@ void draw_message_runs(int32_t id, int32_t big, uint32_t colour, const char* con
             const int16_t* r = language.rects + RECT_FIELDS * item.piece;
             SDL_FRect destination = {left - (float)PIECE_MARGIN * k, baseline - (float)r[RECT_BASELINE] * k,
                                      (float)r[RECT_W] * k, (float)r[RECT_H] * k};
-            if (atlas_texture) {
-                SDL_Rect source = {r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H]};
-                SDL_Texture* picture = copy_source(atlas_half, atlas_texture, &source, destination);
-                SDL_SetTextureColorMod(atlas_texture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-                SDL_SetTextureAlphaMod(atlas_texture, colour >> 24);
-                if (picture != atlas_texture) {
+            SDL_Rect source;
+            const HalfCopy* half = nullptr;
+            SDL_Texture* band = piece_texture(language, r, &source, &half);
+            if (band) {
+                SDL_Texture* picture = copy_source(*half, band, &source, destination);
+                SDL_SetTextureColorMod(band, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+                SDL_SetTextureAlphaMod(band, colour >> 24);
+                if (picture != band) {
                     SDL_SetTextureColorMod(picture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
                     SDL_SetTextureAlphaMod(picture, colour >> 24);
                 }

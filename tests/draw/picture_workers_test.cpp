@@ -1,8 +1,6 @@
-// Pictures decoded on worker threads for a window: decoded ahead, they make
-// the same textures and log the same failures as pictures decoded on the
-// spot; the logo and the glyph sheets follow the first frame, made a strip at
-// a time, or at once when something draws them first, and show what
-// load_textures' textures show.
+// Pictures decoded on worker threads for a window: decoded ahead, in turn on
+// each worker, they make the same textures and packed pictures and log the
+// same failures as pictures decoded on the spot, and each is taken once.
 #include <gtest/gtest.h>
 #include <SDL.h>
 #include <vector>
@@ -10,23 +8,6 @@
 #include "tests/screen.h"
 
 namespace {
-
-void draw_late_pictures()
-{
-    draw_text("Olpi 123", 10, 10, FONT_BIG, ALIGN_LEFT, COLOUR_WHITE);
-    draw_text("Olpi 123", 10, 80, FONT_SMALL, ALIGN_LEFT, COLOUR_GOLD);
-    draw_logo(SCREEN_MIDDLE, 200);
-}
-
-std::vector<uint32_t> pixels_of(TestScreen& screen)
-{
-    screen.flush();
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < TestScreen::H; y++)
-        for (int x = 0; x < TestScreen::W; x++)
-            pixels.push_back(screen.pixel(x, y));
-    return pixels;
-}
 
 // What a texture shows over a dark ground, pixel by pixel.
 std::vector<Uint32> shown(TestScreen& screen, SDL_Texture* texture)
@@ -72,15 +53,24 @@ TEST(DecodedAhead, MakesWhatDecodingOnTheSpotMakes)
          builtin_pictures[PICTURE_FIRST_LANGUAGE].length, true},
         {"noise", noise, int32_t(sizeof noise), false},
     };
+    // One worker for the whole pictures, one for the text picture.
+    std::vector<BuiltinPicture> whole, packed;
+    for (const Case& c : cases)
+        (c.language ? packed : whole).push_back(BuiltinPicture{c.bytes, c.length});
+    decode_pictures_ahead(whole.data(), int32_t(whole.size()));
+    decode_pictures_ahead(packed.data(), int32_t(packed.size()));
     for (const Case& c : cases) {
         auto make = [&] {
-            return c.language ? language_picture_texture(c.bytes, c.length) : texture_from_image(c.bytes, c.length);
+            if (!c.language)
+                return texture_from_image(c.bytes, c.length);
+            PackedPicture picture;
+            if (!decode_packed_picture(c.bytes, c.length, &picture))
+                return (SDL_Texture*)nullptr;
+            SDL_Texture* t = packed_rows_texture(picture, 0, picture.h);
+            free_packed_picture(&picture);
+            return t;
         };
         log_count = 0;
-        if (c.language)
-            decode_language_picture_ahead(c.bytes, c.length);
-        else
-            decode_picture_ahead(c.bytes, c.length);
         SDL_Texture* ahead = make();
         const int ahead_lines = log_count;
         // The second making finds nothing decoded ahead and decodes itself.
@@ -94,46 +84,6 @@ TEST(DecodedAhead, MakesWhatDecodingOnTheSpotMakes)
         SDL_DestroyTexture(on_the_spot);
     }
     SDL_LogSetOutputFunction(old_log, old_data);
-}
-
-TEST(LaterPictures, FollowTheFirstFrameOrComeAtOnceWhenDrawn)
-{
-    std::vector<uint32_t> late, made_at_start;
-    {
-        TestScreen screen;
-        ASSERT_NE(screen.renderer, nullptr);
-        load_first_textures(screen.renderer);
-        EXPECT_NE(textures.sprites, nullptr);
-        EXPECT_NE(textures.band, nullptr);
-        EXPECT_EQ(textures.logo, nullptr);
-        EXPECT_EQ(textures.font_small, nullptr);
-        EXPECT_EQ(textures.font_big, nullptr);
-
-        // Big glyph text before its sheet is there waits for it.
-        draw_text("Olpi", 10, 10, FONT_BIG, ALIGN_LEFT, COLOUR_WHITE);
-        EXPECT_NE(textures.font_big, nullptr);
-
-        int steps = 0;
-        while ((!textures.logo || !textures.font_small) && steps < 100000) {
-            make_later_textures();
-            steps++;
-            SDL_Delay(textures.logo ? 0 : 1);
-        }
-        ASSERT_NE(textures.logo, nullptr);
-        ASSERT_NE(textures.font_small, nullptr);
-        EXPECT_GE(steps, 1 + 448 / 128) << "the small sheet comes in strips";
-        screen.clear();
-        draw_late_pictures();
-        late = pixels_of(screen);
-    }
-    {
-        TestScreen screen;
-        load_textures(screen.renderer);
-        screen.clear();
-        draw_late_pictures();
-        made_at_start = pixels_of(screen);
-    }
-    EXPECT_TRUE(late == made_at_start);
 }
 
 }  // namespace

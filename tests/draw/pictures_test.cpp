@@ -39,6 +39,19 @@ protected:
             SDL_LogSetOutputFunction(old_log, old_log_data);
     }
 
+    // What rows top..top+rows-1 of a texture show over the dark ground.
+    std::vector<Uint32> shown_rows(SDL_Texture* t, int w, int top, int rows)
+    {
+        screen.clear(10, 20, 30);
+        const SDL_Rect from = {0, top, w, rows}, to = {0, 0, w, rows};
+        SDL_RenderCopy(screen.renderer, t, &from, &to);
+        std::vector<Uint32> pixels;
+        for (int y = 0; y < rows; y++)
+            for (int x = 0; x < w; x++)
+                pixels.push_back(pixel(x, y));
+        return pixels;
+    }
+
     Uint32 pixel(int x, int y)
     {
         screen.flush();
@@ -93,42 +106,55 @@ TEST_F(PictureScreen, ColourKindsBecomeRgbaTextures)
     EXPECT_TRUE(log_lines.empty());
 }
 
-TEST_F(PictureScreen, TextPicturesDecodedAsGreyShowWhatRgbaDecodingShows)
+TEST_F(PictureScreen, PackedPicturesShowWhatWholeDecodingShows)
 {
     // Tall enough to be widened in several strips, the last one short; every
-    // grey and alpha value appears. Grey alone gets alpha 255 either way; an
-    // RGBA picture keeps its colours.
-    const int w = 7, h = 150;
-    std::vector<unsigned char> grey_alpha((size_t)w * h * 2), grey((size_t)w * h), rgba((size_t)w * h * 4);
-    for (size_t i = 0; i < grey_alpha.size(); i++)
-        grey_alpha[i] = (unsigned char)(i * 37 % 256);
-    for (size_t i = 0; i < grey.size(); i++)
-        grey[i] = (unsigned char)(i * 11 % 256);
-    for (size_t i = 0; i < rgba.size(); i++)
-        rgba[i] = (unsigned char)(i * 53 % 256);
+    // grey and alpha value appears, and in the wide pictures runs longer than
+    // one length byte holds. Grey alone gets alpha 255 either way; an RGBA
+    // picture keeps its colours and is packed with four channels.
+    const int h = 150;
     struct Case {
-        int channels;
-        const unsigned char* pixels;
-    } cases[] = {{2, grey_alpha.data()}, {1, grey.data()}, {4, rgba.data()}};
+        const char* what;
+        int w, channels, run;  // run: pixels in a row of one value
+    } cases[] = {
+        {"grey and alpha", 7, 2, 1}, {"grey", 7, 1, 1}, {"RGBA", 7, 4, 1},
+        {"grey and alpha, long runs", 700, 2, 300}, {"RGBA, long runs", 700, 4, 257},
+    };
     for (const Case& c : cases) {
-        std::vector<unsigned char> bytes = png_bytes(w, h, c.channels, c.pixels);
-        std::vector<Uint32> shown[2];
-        for (int way = 0; way < 2; way++) {
-            SDL_Texture* t = way ? language_picture_texture(bytes.data(), int32_t(bytes.size()))
-                                 : texture_from_image(bytes.data(), int32_t(bytes.size()));
-            ASSERT_NE(t, nullptr);
-            SDL_BlendMode mode;
-            SDL_GetTextureBlendMode(t, &mode);
-            EXPECT_EQ(mode, SDL_BLENDMODE_BLEND);
-            screen.clear(10, 20, 30);
-            SDL_Rect to = {0, 0, w, h};
-            SDL_RenderCopy(screen.renderer, t, nullptr, &to);
-            for (int y = 0; y < h; y++)
-                for (int x = 0; x < w; x++)
-                    shown[way].push_back(pixel(x, y));
-            SDL_DestroyTexture(t);
+        SCOPED_TRACE(c.what);
+        std::vector<unsigned char> pixels((size_t)c.w * h * c.channels);
+        for (size_t i = 0; i < pixels.size(); i++) {
+            const size_t pixel = i / c.channels, x = pixel % c.w, y = pixel / c.w;
+            pixels[i] = (unsigned char)((y * 7 + x / c.run) * 37 + i % c.channels * 53);
         }
-        EXPECT_EQ(shown[0], shown[1]) << c.channels << " channels";
+        std::vector<unsigned char> bytes = png_bytes(c.w, h, c.channels, pixels.data());
+        SDL_Texture* whole = texture_from_image(bytes.data(), int32_t(bytes.size()));
+        PackedPicture packed;
+        ASSERT_TRUE(decode_packed_picture(bytes.data(), int32_t(bytes.size()), &packed));
+        EXPECT_EQ(packed.channels, c.channels == 4 ? 4 : 2);
+        if (c.run > 1) {
+            EXPECT_LT(packed.row_starts[h], (uint32_t)pixels.size() / 8) << "long runs pack small";
+        }
+        // The whole picture, a band in the middle, and the last row alone.
+        const int bands[][2] = {{0, h}, {37, 50}, {h - 1, 1}};
+        for (const auto& band : bands) {
+            SDL_Texture* rows = packed_rows_texture(packed, band[0], band[1]);
+            ASSERT_NE(rows, nullptr) << band[0];
+            SDL_BlendMode mode;
+            SDL_GetTextureBlendMode(rows, &mode);
+            EXPECT_EQ(mode, SDL_BLENDMODE_BLEND);
+            EXPECT_EQ(shown_rows(rows, c.w, 0, band[1]), shown_rows(whole, c.w, band[0], band[1]))
+                << "rows from " << band[0];
+            SDL_DestroyTexture(rows);
+        }
+        // Rows that are not all in the picture make nothing.
+        const int outside[][2] = {{-1, 5}, {0, h + 1}, {h, 1}, {10, 0}, {10, -3}};
+        for (const auto& band : outside)
+            EXPECT_EQ(packed_rows_texture(packed, band[0], band[1]), nullptr) << band[0] << ", " << band[1];
+        free_packed_picture(&packed);
+        EXPECT_EQ(packed.runs, nullptr);
+        EXPECT_EQ(packed_rows_texture(packed, 0, 1), nullptr) << "nor does a freed picture";
+        SDL_DestroyTexture(whole);
     }
     EXPECT_TRUE(log_lines.empty());
 }
@@ -154,7 +180,9 @@ TEST_F(PictureScreen, UndecodablePictureLogsOneLineAndDrawsNothing)
     for (const Case& c : cases) {
         log_lines.clear();
         EXPECT_EQ(texture_from_image(c.bytes, c.length), nullptr) << c.what;
-        EXPECT_EQ(language_picture_texture(c.bytes, c.length), nullptr) << c.what;
+        PackedPicture packed;
+        EXPECT_FALSE(decode_packed_picture(c.bytes, c.length, &packed)) << c.what;
+        EXPECT_EQ(packed.runs, nullptr) << c.what;
         ASSERT_EQ(log_lines.size(), 2u) << c.what;
         EXPECT_EQ(log_lines[0].rfind(start, 0), 0u) << log_lines[0];
         EXPECT_GT(log_lines[0].size(), strlen(start)) << "the decoder's reason follows";

@@ -341,8 +341,7 @@ protected:
     void TearDown() override
     {
         drawn_layout = nullptr;
-        atlas_texture = nullptr;
-        atlas_language = -1;
+        forget_atlas();
         std::copy(saved_levels.begin(), saved_levels.end(), level_table);
         level_count = saved_count;
         set_language(saved_language);
@@ -380,9 +379,12 @@ protected:
         notes = DrawnLayout{};
         drawn_layout = &notes;
         // Only where the pieces go counts, not their pixels: a stand-in
-        // picture spares decoding every language's picture for the screen.
-        atlas_texture = stand_in_picture;
-        atlas_language = get_language();
+        // picture, one band holding every piece, spares decoding every
+        // language's picture for the screen.
+        forget_atlas();
+        atlas.language = get_language();
+        atlas.band_rows = INT16_MAX + 1;
+        atlas.bands[0] = AtlasBand{stand_in_picture, {stand_in_picture, nullptr}, 0, 1};
         screen.clear();
         draw_frame(&loop);
         drawn_layout = nullptr;

@@ -3,15 +3,20 @@
 // pixels their pictures drawn straight would at scales 1 and 2, still meet
 // without gaps at a fractional scale, and are made again when the scale
 // changes or the renderer loses its targets. Sprites side by side show no
-// seams at a fractional scale.
+// seams at a fractional scale. Texts drawn from the bands of the text
+// picture show what they show drawn from the whole picture, but for the
+// graphics card's rounding: it samples at coordinates measured against the
+// texture's height, which differs, and a level in a few edge pixels moves.
 #include <gtest/gtest.h>
 #include <SDL.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <vector>
 #include "draw/draw.h"
 #include "shell/local.h"
+#include "text/local.h"
 #include "xserver.h"
 
 namespace {
@@ -203,6 +208,50 @@ TEST_F(LayerWindow, NeighbouringBlocksShowNoSeamsAtAFractionalScale)
         for (int x = left + (int)std::ceil(24 * sx); x < left + (int)std::floor((24 + 5 * 48) * sx); x++)
             grey += shown[(size_t)y * 1920 + x] != 0xffffffffu;
     EXPECT_EQ(grey, 0u) << "pixels between the blocks that are not the blocks' white" ;
+}
+
+// The title's texts and the play's, big and small, some shrunk to fit.
+void draw_texts()
+{
+    draw_message_fit(MSG_TITLE, SCREEN_MIDDLE, 4, FONT_BIG, ALIGN_CENTRE, COLOUR_WHITE, 613);
+    for (int32_t id = MSG_BANNER; id <= MSG_LAST_BUILTIN_NAME; id++) {
+        const int32_t y = 90 + 40 * ((id - MSG_BANNER) % 14);
+        const int32_t x = 200 + 360 * ((id - MSG_BANNER) / 14 % 2);
+        draw_message_fit(id, x, y, id % 3 == 0, ALIGN_CENTRE, COLOUR_PALE_BLUE, id % 2 ? 345 : 0,
+                         {num_text(id), msg_ref_text(MSG_LANGUAGE_NAME)});
+    }
+}
+
+TEST_F(LayerWindow, TextBandsShowWhatTheWholeTextPictureShowsButForRounding)
+{
+    const int32_t saved_language = get_language();
+    set_language(LANGUAGE_ENGLISH);
+    PackedPicture picture;
+    const LanguageInfo& english = language_table[LANGUAGE_ENGLISH];
+    ASSERT_TRUE(decode_packed_picture(english.atlas_png, (int32_t)english.atlas_size, &picture));
+    SDL_Texture* whole = packed_rows_texture(picture, 0, picture.h);
+    free_packed_picture(&picture);
+    ASSERT_NE(whole, nullptr);
+    const int sizes[][2] = {{SCREEN_WIDTH, SCREEN_HEIGHT}, {2 * SCREEN_WIDTH, 2 * SCREEN_HEIGHT}, {1920, 1080}};
+    for (const auto& size : sizes) {
+        resize(size[0], size[1]);
+        forget_atlas();
+        const std::vector<uint32_t> from_bands = output(0, 0, 0, draw_texts);
+        forget_atlas();
+        atlas.language = LANGUAGE_ENGLISH;
+        atlas.band_rows = INT16_MAX + 1;
+        atlas.bands[0] = AtlasBand{whole, {whole, nullptr}, 0, picture.h};
+        const std::vector<uint32_t> from_whole = output(0, 0, 0, draw_texts);
+        int most = 0;
+        for (size_t i = 0; i < from_bands.size(); i++)
+            for (int c = 0; c < 32; c += 8)
+                most = std::max(most, std::abs(int(from_bands[i] >> c & 255) - int(from_whole[i] >> c & 255)));
+        EXPECT_LE(most, 1) << size[0] << " x " << size[1];
+        EXPECT_LT(differences(from_bands, from_whole), from_bands.size() / 500) << size[0] << " x " << size[1];
+        EXPECT_GT(differences(from_whole, output(0, 0, 0, [] {})), from_bands.size() / 10) << "texts are drawn";
+    }
+    forget_atlas();
+    set_language(saved_language);
 }
 
 }  // namespace

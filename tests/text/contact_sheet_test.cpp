@@ -47,8 +47,7 @@ TEST(ContactSheet, EveryLanguage)
     const TextureSet saved = textures;
     const int32_t saved_language = get_language();
     load_textures(renderer);
-    atlas_texture = nullptr;
-    atlas_language = -1;
+    forget_atlas();
 
     for (int32_t language = 0; language < LANGUAGE_COUNT; language++) {
         const SDL_Color c = language % 2 ? DEEP_BLUE : NAVY;
@@ -62,10 +61,7 @@ TEST(ContactSheet, EveryLanguage)
     // ABGR8888 is R, G, B, A in memory: the PNG writer's own order.
     EXPECT_NE(stbi_write_png(path, SHEET_W, SHEET_H, 4, sheet->pixels, sheet->pitch), 0) << path;
 
-    if (atlas_texture)
-        SDL_DestroyTexture(atlas_texture);
-    atlas_texture = nullptr;
-    atlas_language = -1;
+    forget_atlas();
     for (SDL_Texture* t : {textures.sprites, textures.side_frame, textures.bottom_frame, textures.top_bar,
                            textures.bottom_bar, textures.band, textures.logo, textures.font_small, textures.font_big})
         if (t)

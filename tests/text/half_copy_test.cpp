@@ -66,14 +66,18 @@ void expect_same_pixels(TextScreen& screen, void (*draw)())
 {
     const std::vector<uint32_t> with_halves = drawn(screen, draw);
     const TextureSet kept = textures;
-    const HalfCopy kept_atlas = atlas_half;
+    HalfCopy kept_bands[ATLAS_BANDS];
     textures.sprites_half.half = nullptr;
     textures.font_small_half.half = nullptr;
     textures.font_big_half.half = nullptr;
-    atlas_half.half = nullptr;
+    for (int32_t b = 0; b < ATLAS_BANDS; b++) {
+        kept_bands[b] = atlas.bands[b].half;
+        atlas.bands[b].half.half = nullptr;
+    }
     const std::vector<uint32_t> without = drawn(screen, draw);
     textures = kept;
-    atlas_half = kept_atlas;
+    for (int32_t b = 0; b < ATLAS_BANDS; b++)
+        atlas.bands[b].half = kept_bands[b];
     size_t differing = 0;
     for (size_t i = 0; i < with_halves.size(); i++)
         differing += with_halves[i] != without[i];
@@ -116,7 +120,10 @@ TEST_P(HalfCopies, TextsDrawTheSamePixelsInEveryScript)
         ASSERT_NE(text_languages[language].atlas_png, nullptr);
         set_language(language);
         expect_same_pixels(screen, draw_texts);
-        EXPECT_NE(atlas_half.half, nullptr);
+        int32_t halves = 0;
+        for (const AtlasBand& band : atlas.bands)
+            halves += band.half.half != nullptr;
+        EXPECT_GT(halves, 0);
     }
 }
 

@@ -232,8 +232,7 @@ protected:
         textures.font_small = sheets[0];
         textures.font_big = sheets[1];
         text_languages = languages.data();
-        atlas_texture = nullptr;
-        atlas_language = -1;
+        forget_atlas();
         set_language(LANGUAGE_ENGLISH);
         SDL_LogGetOutputFunction(&saved_log, &saved_log_data);
         SDL_LogSetOutputFunction(count_log, &logged);
@@ -242,10 +241,7 @@ protected:
     void TearDown() override
     {
         SDL_LogSetOutputFunction(saved_log, saved_log_data);
-        if (atlas_texture)
-            SDL_DestroyTexture(atlas_texture);
-        atlas_texture = nullptr;
-        atlas_language = -1;
+        forget_atlas();
         text_languages = language_table;
         set_language(LANGUAGE_ENGLISH);
         textures = saved;
@@ -334,8 +330,8 @@ TEST_F(MessageDrawing, PiecesAreTintedByTheColour)
 {
     draw_message(3, 100, 50, 0, 0, 0x80563412);
     Uint8 r, g, b, a;
-    SDL_GetTextureColorMod(atlas_texture, &r, &g, &b);
-    SDL_GetTextureAlphaMod(atlas_texture, &a);
+    SDL_GetTextureColorMod(atlas.bands[0].texture, &r, &g, &b);
+    SDL_GetTextureAlphaMod(atlas.bands[0].texture, &a);
     EXPECT_EQ(r, 0x12);
     EXPECT_EQ(g, 0x34);
     EXPECT_EQ(b, 0x56);
@@ -430,7 +426,7 @@ TEST_F(MessageDrawing, IdsOutsideTheMessagesDrawNothing)
         EXPECT_EQ(draw_message(id, 100, 100, 1, 1, WHITE, {"1"}), 0) << id;
     }
     EXPECT_FALSE(anything_drawn());
-    EXPECT_EQ(atlas_texture, nullptr) << "no picture is decoded for them";
+    EXPECT_EQ(atlas.picture.runs, nullptr) << "no picture is decoded for them";
 }
 
 // Only as many arguments as the caller passed are read: a one-entry array
@@ -446,23 +442,76 @@ TEST_F(MessageDrawing, ArgumentsBeyondTheCountAreNeverRead)
     EXPECT_EQ(draw_message(7, 100, 100, 0, 0, WHITE, {msg_ref_text(2), "surplus", "more"}), 142 + 92);
 }
 
-TEST_F(MessageDrawing, OneTexturePerLanguage)
+// The fixture's pieces lie in three bands of 128 rows by their tops: 0 and
+// 69 (reaching row 185), 186 (reaching 378), and 379 (to the picture's end).
+TEST_F(MessageDrawing, OnePicturePerLanguageAndABandMadeWhenFirstDrawn)
 {
     static int mark;
     draw_message(3, 0, 0, 0, 0, WHITE);
-    ASSERT_NE(atlas_texture, nullptr);
-    EXPECT_EQ(atlas_language, LANGUAGE_ENGLISH);
-    SDL_SetTextureUserData(atlas_texture, &mark);
+    ASSERT_NE(atlas.picture.runs, nullptr);
+    EXPECT_EQ(atlas.language, LANGUAGE_ENGLISH);
+    ASSERT_NE(atlas.bands[0].texture, nullptr);
+    EXPECT_EQ(atlas.bands[1].texture, nullptr) << "no piece of the second band was drawn";
+    // Each band's rows: its pieces and two more at each edge, within the picture.
+    const int32_t rows[][2] = {{0, 187}, {184, 196}, {377, ATLAS_H - 377}};
+    for (int32_t b = 0; b < 3; b++) {
+        EXPECT_EQ(atlas.bands[b].top, rows[b][0]) << "band " << b;
+        EXPECT_EQ(atlas.bands[b].rows, rows[b][1]) << "band " << b;
+    }
+    EXPECT_EQ(atlas.bands[3].rows, 0) << "no piece lies there";
+    const unsigned char* packed = atlas.picture.runs;
+    SDL_SetTextureUserData(atlas.bands[0].texture, &mark);
     draw_message(3, 0, 0, 0, 0, WHITE);
     draw_message(16, 0, 100, 1, 0, WHITE, {"5"});
-    EXPECT_EQ(SDL_GetTextureUserData(atlas_texture), &mark) << "the same language keeps its texture";
+    EXPECT_EQ(SDL_GetTextureUserData(atlas.bands[0].texture), &mark) << "the same language keeps its bands";
+    EXPECT_EQ(atlas.picture.runs, packed) << "and its picture";
+    draw_message(0, 0, 300, 1, 0, WHITE);
+    EXPECT_NE(atlas.bands[1].texture, nullptr) << "the title's band is made as it is drawn";
+    EXPECT_EQ(atlas.bands[2].texture, nullptr);
 
     set_language(6);
     draw_message(3, 0, 0, 0, 0, WHITE);
-    ASSERT_NE(atlas_texture, nullptr);
-    EXPECT_EQ(atlas_language, 6);
-    EXPECT_EQ(SDL_GetTextureUserData(atlas_texture), nullptr) << "a new language makes a new texture";
+    ASSERT_NE(atlas.bands[0].texture, nullptr);
+    EXPECT_EQ(atlas.language, 6);
+    EXPECT_EQ(SDL_GetTextureUserData(atlas.bands[0].texture), nullptr) << "a new language makes new bands";
+    EXPECT_EQ(atlas.bands[1].texture, nullptr);
     EXPECT_EQ(logged, 0);
+}
+
+// Filtered and scaled between pixels, a piece drawn from its band shows
+// what it shows drawn from the whole picture, edges and all: the title, a
+// piece reaching across a band's rows and the picture's last piece.
+TEST_F(MessageDrawing, BandsShowWhatTheWholePictureShowsFiltered)
+{
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+    auto drawn = [&] {
+        clear();
+        draw_message_fit(0, 384, 10, 1, ALIGN_CENTRE, WHITE, 333);
+        draw_message_fit(16, 101, 300, 1, ALIGN_LEFT, 0xC0FFE0D0u, 97, {"5"});
+        draw_message_fit(13, 384, 500, 0, ALIGN_CENTRE, WHITE, 517);
+        SDL_RenderFlush(renderer);
+        std::vector<uint32_t> pixels;
+        for (int y = 0; y < screen->h; y++)
+            for (int x = 0; x < screen->w; x++)
+                pixels.push_back(pixel(x, y));
+        return pixels;
+    };
+    forget_atlas();
+    const std::vector<uint32_t> from_bands = drawn();
+    ASSERT_NE(atlas.bands[2].texture, nullptr);
+    SDL_Texture* whole = texture_from_image(fixture().png.data(), int32_t(fixture().png.size()));
+    ASSERT_NE(whole, nullptr);
+    forget_atlas();
+    atlas.language = LANGUAGE_ENGLISH;
+    atlas.band_rows = INT16_MAX + 1;
+    atlas.bands[0] = AtlasBand{whole, {whole, nullptr}, 0, ATLAS_H};
+    const std::vector<uint32_t> from_whole = drawn();
+    size_t differing = 0;
+    for (size_t i = 0; i < from_bands.size(); i++)
+        differing += from_bands[i] != from_whole[i];
+    EXPECT_EQ(differing, 0u);
+    EXPECT_NE(from_bands, std::vector<uint32_t>(from_bands.size(), 0u)) << "something is drawn";
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
 }
 
 TEST_F(MessageDrawing, APictureThatFailsIsTriedAgainAndTheTextStillDrawn)
@@ -473,7 +522,8 @@ TEST_F(MessageDrawing, APictureThatFailsIsTriedAgainAndTheTextStillDrawn)
     languages[broken].atlas_size = sizeof not_a_picture;
     set_language(broken);
     EXPECT_EQ(draw_message(16, 100, 100, 0, 0, WHITE, {"12"}), text_width("12", 0) - 4 + 67);
-    EXPECT_EQ(atlas_texture, nullptr);
+    EXPECT_EQ(atlas.picture.runs, nullptr);
+    EXPECT_EQ(atlas.bands[0].texture, nullptr);
     EXPECT_EQ(logged, 1);
     EXPECT_GT(box(GLYPH).w, 0) << "the number is drawn";
     EXPECT_EQ(box(4).w, 0) << "the word is not";
@@ -483,7 +533,7 @@ TEST_F(MessageDrawing, APictureThatFailsIsTriedAgainAndTheTextStillDrawn)
 
     languages[broken] = fixture().languages[broken];
     draw_message(16, 100, 100, 0, 0, WHITE, {"12"});
-    EXPECT_NE(atlas_texture, nullptr);
+    EXPECT_NE(atlas.bands[0].texture, nullptr);
     EXPECT_GT(box(4).w, 0);
 }
 
