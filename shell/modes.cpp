@@ -47,6 +47,32 @@ static int window_scale()
     return 1;
 }
 
+// Mesa's software rasteriser, which draws where a machine has no graphics
+// card, starts a thread per core. For a picture of this size the threads
+// cost more in waking and handing tiles to each other than they save: one
+// core draws the play screen with its layers a million pixels at a time in a
+// few milliseconds. The game asks for a thread per million pixels of the
+// desktop, the largest the window can become, unless the player has chosen a
+// number (an empty one is none); other drivers do not read it.
+enum { PIXELS_PER_RASTER_THREAD = 1000000 };
+
+static void size_software_rasteriser()
+{
+    const char* chosen = getenv("LP_NUM_THREADS");
+    SDL_DisplayMode mode;
+    if ((chosen && chosen[0]) || SDL_GetDesktopDisplayMode(0, &mode) != 0)
+        return;
+    const int64_t pixels = (int64_t)mode.w * mode.h;
+    int64_t threads = (pixels + PIXELS_PER_RASTER_THREAD - 1) / PIXELS_PER_RASTER_THREAD;
+    if (threads > SDL_GetCPUCount())
+        threads = SDL_GetCPUCount();
+    if (threads < 1)
+        threads = 1;
+    char number[24];
+    snprintf(number, sizeof number, "%lld", (long long)threads);
+    setenv("LP_NUM_THREADS", number, 1);
+}
+
 static SDL_GameController* open_first_controller()
 {
     for (int i = 0; i < SDL_NumJoysticks(); i++)
@@ -75,6 +101,7 @@ static int run_game()
     mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
     // The title's pictures are decoded while the window and its renderer are made.
     decode_title_pictures_ahead();
+    size_software_rasteriser();
     int64_t scale = window_scale();
     uint32_t flags = SDL_WINDOW_RESIZABLE;
     if (options.fullscreen)

@@ -2,8 +2,12 @@
 // (unless the user named a driver), a scale below 1 opens the window at the
 // automatic scale, and the error box of a faulty level text
 // is shown only in the game, never in a windowless mode that has a display at
-// hand and would wait for its click.
+// hand and would wait for its click. On the software rasteriser the game
+// draws with a thread per million pixels of the desktop, unless the player
+// chose a number.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <unistd.h>
 #include <string>
 #include <vector>
 #include "run.h"
@@ -66,6 +70,43 @@ TEST(WindowScale, BelowOneIsTheAutomaticScale)
         size_t at = tree.find("\"Frostova\"");
         std::string line = at == std::string::npos ? "" : tree.substr(at, tree.find('\n', at) - at);
         EXPECT_NE(line.find(" 768x672+"), std::string::npos) << scale << ": " << line;
+        wait_exit(pid, 0);
+    }
+}
+
+// The rasteriser's threads of a running game, by their names.
+int rasteriser_threads(pid_t pid)
+{
+    const std::string names = output_of("cat /proc/" + std::to_string(pid) + "/task/*/comm 2>/dev/null");
+    int count = 0;
+    for (size_t at = names.find("llvmpipe-"); at != std::string::npos; at = names.find("llvmpipe-", at + 1))
+        count++;
+    return count;
+}
+
+TEST(SoftwareRasteriser, AThreadPerMillionPixelsOfTheDesktopUnlessChosen)
+{
+    const int cores = (int)sysconf(_SC_NPROCESSORS_ONLN);
+    struct Case {
+        const char* screen;
+        const char* chosen;  // LP_NUM_THREADS, or null for none
+        int threads;
+    } cases[] = {
+        {"1024x768x24", nullptr, 1},
+        {"1920x1080x24", nullptr, std::min(3, cores)},
+        {"1024x768x24", "2", 2},
+    };
+    for (const Case& c : cases) {
+        XServer x{c.screen};
+        ASSERT_FALSE(x.display.empty()) << "Xvfb did not start";
+        TempDir t;
+        std::vector<std::string> env = {"DISPLAY=" + x.display, "HOME=" + t.path, "SDL_VIDEODRIVER=x11",
+                                        "SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0"};
+        env.push_back(std::string("LP_NUM_THREADS=") + (c.chosen ? c.chosen : ""));
+        pid_t pid = spawn({FROSTOVA_BIN, "--skala", "1"}, env, t.path + "/log");
+        int threads = 0;
+        EXPECT_TRUE(wait_for([&] { return (threads = rasteriser_threads(pid)) == c.threads; }, 20))
+            << c.screen << ": " << threads << " threads; " << read_text(t.path + "/log");
         wait_exit(pid, 0);
     }
 }
