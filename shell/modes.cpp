@@ -83,6 +83,14 @@ static SDL_GameController* open_first_controller()
 
 static int run_game()
 {
+    // Decoded pictures, megabytes each and made on several threads, go back
+    // to the system as soon as they are in their textures, instead of
+    // staying in the threads' heaps as the allocator's moving threshold
+    // would keep them.
+    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
+    // The title's pictures are decoded while SDL starts and the window and
+    // its renderer are made.
+    decode_title_pictures_ahead();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_GAMECONTROLLER) != 0) {
         fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return 1;
@@ -94,13 +102,6 @@ static int run_game()
                      "name a driver in SDL_VIDEODRIVER to run anyway", driver);
         return sdl_failure();
     }
-    // Decoded pictures, megabytes each and made on several threads, go back
-    // to the system as soon as they are in their textures, instead of
-    // staying in the threads' heaps as the allocator's moving threshold
-    // would keep them.
-    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
-    // The title's pictures are decoded while the window and its renderer are made.
-    decode_title_pictures_ahead();
     size_software_rasteriser();
     int64_t scale = window_scale();
     uint32_t flags = SDL_WINDOW_RESIZABLE;
