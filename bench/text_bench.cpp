@@ -81,13 +81,7 @@ void BM_MakeLargestTextPicture(benchmark::State& state)
     const int32_t saved_language = get_language();
     set_language(largest - PICTURE_FIRST_LANGUAGE);
     for (auto _ : state) {
-        for (AtlasBand& band : atlas.bands) {
-            if (band.half.half)
-                SDL_DestroyTexture(band.half.half);
-            if (band.texture)
-                SDL_DestroyTexture(band.texture);
-        }
-        forget_atlas();
+        drop_atlas();
         for (int32_t id = MSG_TITLE; id <= MSG_CREDIT; id++)
             draw_message(id, SCREEN_MIDDLE, 10, id == MSG_TITLE ? FONT_BIG : FONT_SMALL, ALIGN_CENTRE, COLOUR_WHITE);
         if (!atlas.picture.runs) {

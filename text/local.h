@@ -33,3 +33,5 @@ extern TextAtlas atlas;
 
 // Drops the cached picture without destroying its textures, which go with their renderer.
 void forget_atlas();
+// Destroys the cached picture's textures, on a renderer still there, and drops the picture.
+void drop_atlas();

@@ -165,12 +165,8 @@ void forget_atlas()
     atlas = TextAtlas{-1, {}, ATLAS_BAND_ROWS, {}};
 }
 
-// Packs the current language's picture when the cache holds another
-// language's or none; a picture that fails is tried again next time.
-static void refresh_atlas()
+void drop_atlas()
 {
-    if (atlas.language == current_language)
-        return;
     for (AtlasBand& band : atlas.bands) {
         if (band.half.half)
             SDL_DestroyTexture(band.half.half);
@@ -178,6 +174,15 @@ static void refresh_atlas()
             SDL_DestroyTexture(band.texture);
     }
     forget_atlas();
+}
+
+// Packs the current language's picture when the cache holds another
+// language's or none; a picture that fails is tried again next time.
+static void refresh_atlas()
+{
+    if (atlas.language == current_language)
+        return;
+    drop_atlas();
     const LanguageInfo& language = text_languages[current_language];
     if (!decode_packed_picture(language.atlas_png, (int32_t)(uint32_t)language.atlas_size, &atlas.picture))
         return;
