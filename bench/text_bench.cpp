@@ -84,7 +84,7 @@ void BM_MakeLargestTextPicture(benchmark::State& state)
         drop_atlas();
         for (int32_t id = MSG_TITLE; id <= MSG_CREDIT; id++)
             draw_message(id, SCREEN_MIDDLE, 10, id == MSG_TITLE ? FONT_BIG : FONT_SMALL, ALIGN_CENTRE, COLOUR_WHITE);
-        if (!atlas.picture.runs) {
+        if (!atlas.banded.picture.runs) {
             state.SkipWithError("the picture does not decode");
             break;
         }

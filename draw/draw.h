@@ -55,6 +55,32 @@ struct LayerCopy {
     float scale_x, scale_y;  // the renderer's scale it was drawn at
 };
 
+// A picture kept packed in runs of equal pixels, row by row, for textures of some of its rows.
+struct PackedPicture {
+    int32_t w, h;
+    int32_t channels;      // bytes of a pixel in a run: 2 (grey and alpha) or 4 (RGBA)
+    uint32_t* row_starts;  // where each row's runs begin in runs, and one past the last row
+    unsigned char* runs;   // each run: its length less one, then its pixel; null when there is no picture
+};
+
+// A packed picture drawn a band of rows at a time. Its pieces lie in bands by
+// their tops; a band's texture holds its pieces whole, with a few rows more
+// at each edge so that filtering at a piece's edge reads the picture's own
+// neighbours, and is made when one of its pieces is first drawn.
+enum { PICTURE_BANDS = 64, PICTURE_BAND_ROWS = 128, PICTURE_BAND_EDGE = 2 };
+struct PictureBand {
+    SDL_Texture* texture;  // null until made
+    HalfCopy half;         // of texture, by its pieces (a half only on the software renderer)
+    int32_t top, rows;     // the picture's rows the texture holds; no rows when no piece lies in the band
+};
+struct BandedPicture {
+    PackedPicture picture;  // its pixels, owned by whoever made it
+    const SDL_Rect* pieces; // its pieces' rectangles, kept by whoever planned it
+    int32_t piece_count;
+    int32_t band_rows;      // a band's share of the picture's rows, by its pieces' tops
+    PictureBand bands[PICTURE_BANDS];
+};
+
 // The renderer and every texture made at start-up; null until made.
 struct TextureSet {
     SDL_Renderer* renderer;
@@ -65,23 +91,14 @@ struct TextureSet {
     SDL_Texture* bottom_bar;
     SDL_Texture* band;
     SDL_Texture* logo;
-    SDL_Texture* font_small;
-    SDL_Texture* font_big;
+    BandedPicture font_small;  // the glyph sheets, by the glyph cells
+    BandedPicture font_big;
     SDL_Texture* background;
     HalfCopy sprites_half;     // of sprites, by the sprite rectangles
-    HalfCopy font_small_half;  // of font_small, by the glyph cells
-    HalfCopy font_big_half;    // of font_big, by the glyph cells
     LayerCopy layers[LAYER_COUNT];
 };
 extern TextureSet textures;
 
-// A picture kept packed in runs of equal pixels, row by row, for textures of some of its rows.
-struct PackedPicture {
-    int32_t w, h;
-    int32_t channels;      // bytes of a pixel in a run: 2 (grey and alpha) or 4 (RGBA)
-    uint32_t* row_starts;  // where each row's runs begin in runs, and one past the last row
-    unsigned char* runs;   // each run: its length less one, then its pixel; null when there is no picture
-};
 
 // Decodes a picture into a new blended texture on textures.renderer; null (and one log line) when it does not decode.
 SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length);
@@ -93,14 +110,27 @@ bool decode_packed_picture(const unsigned char* bytes, int32_t length, PackedPic
 SDL_Texture* packed_rows_texture(const PackedPicture& packed, int32_t top, int32_t rows);
 // Frees a packed picture's runs and leaves it empty.
 void free_packed_picture(PackedPicture* packed);
-// Keeps the renderer, asks for linear filtering and makes the textures of the sprite sheet, the furniture and the glyph sheets.
+// Plans the bands of banded's picture by count pieces, whose rectangles the caller keeps; no band is made yet.
+void plan_bands(BandedPicture* banded, const SDL_Rect* pieces, int32_t count);
+// The texture a piece of banded is drawn from, made if it is the first of its band, with the piece's rectangle in it and the band's half copy; null when it cannot be made.
+SDL_Texture* band_texture(BandedPicture* banded, const SDL_Rect& piece, SDL_Rect* source, const HalfCopy** half);
+// Makes banded one band of a texture that holds the whole picture, every piece at its own place, and nothing packed.
+void band_whole_texture(BandedPicture* banded, SDL_Texture* texture);
+// Destroys the band textures made so far, on a renderer still there; the plan stays.
+void destroy_band_textures(BandedPicture* banded);
+// Keeps the renderer, asks for linear filtering, makes the textures of the sprite sheet, the furniture and the logo, and plans the glyph sheets' bands.
 void load_textures(SDL_Renderer* renderer);
 // On the software renderer, the half copy of texture by count rectangles that do not overlap; elsewhere one without a half.
 HalfCopy make_half_copy(SDL_Texture* texture, const SDL_Rect* rects, int32_t count);
 // What to copy source of texture to destination from: copy's half, with source moved into it, where that gives the same pixels, else texture.
 SDL_Texture* copy_source(const HalfCopy& copy, SDL_Texture* texture, SDL_Rect* source, const SDL_FRect& destination);
-// Starts decoding these pictures in turn on a worker thread of their own, for a later texture_from_image of the same bytes, or decode_packed_picture for a grey one.
-void decode_pictures_ahead(const BuiltinPicture* pictures, int32_t count);
+// A picture to decode ahead, for texture_from_image, or packed for decode_packed_picture.
+struct PictureAhead {
+    BuiltinPicture picture;
+    bool packed;
+};
+// Starts decoding these pictures in turn on a worker thread of their own, for a later making of the same bytes to take.
+void decode_pictures_ahead(const PictureAhead* pictures, int32_t count);
 // Where draw_sprite_scaled puts a sprite: its half-size box at (x, y), scaled about the box's centre.
 SDL_FRect sprite_box(float x, float y, float scale, int32_t sprite);
 // Draws a sprite at half size with its top-left corner at (x, y); any non-zero flip mirrors it.

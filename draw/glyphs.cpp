@@ -63,33 +63,44 @@ int32_t text_width(const char* text, int32_t font)
     return width;
 }
 
+// Tints the texture a glyph comes from, once for each texture a text uses.
+static void tint(SDL_Texture* texture, uint32_t colour)
+{
+    SDL_SetTextureColorMod(texture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    SDL_SetTextureAlphaMod(texture, (colour >> 24) & 0xFF);
+}
+
 int32_t draw_text_scaled(const char* text, int32_t font, int32_t align, uint32_t colour, float x, float y, float scale)
 {
     const GlyphFont& f = font_of(font);
-    SDL_Texture* sheet = font ? textures.font_big : textures.font_small;
-    const HalfCopy& half = font ? textures.font_big_half : textures.font_small_half;
+    BandedPicture* sheet = font ? &textures.font_big : &textures.font_small;
     float width = (float)text_width(text, font) * scale;
     if (align == ALIGN_RIGHT)
         x -= width;
     else if (align == ALIGN_CENTRE)
         x -= 0.5f * width;
-    SDL_SetTextureColorMod(sheet, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    SDL_SetTextureAlphaMod(sheet, (colour >> 24) & 0xFF);
-    // A glyph may come from the half copy, which takes the same tint.
-    if (half.half && half.source == sheet) {
-        SDL_SetTextureColorMod(half.half, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-        SDL_SetTextureAlphaMod(half.half, (colour >> 24) & 0xFF);
-    }
     float height = (float)f.height * scale;
     if (drawn_layout && drawn_layout->depth == 0)
         note_line();
+    SDL_Texture* tinted = nullptr;
     const unsigned char* p = (const unsigned char*)text;
     while (*p) {
         int32_t g = find_glyph(next_code(&p));
         int32_t a = f.glyph_advance[g];
-        SDL_Rect src = glyph_cell(f, g);
+        SDL_Rect src;
+        const HalfCopy* half = nullptr;
+        SDL_Texture* band = band_texture(sheet, glyph_cell(f, g), &src, &half);
         SDL_FRect dst = {x, y, (float)a * scale, height};
-        SDL_RenderCopyF(textures.renderer, copy_source(half, sheet, &src, dst), &src, &dst);
+        if (band) {
+            // A glyph may come from the band's half copy, which takes the same tint.
+            if (band != tinted) {
+                tint(band, colour);
+                if (half->half && half->source == band)
+                    tint(half->half, colour);
+                tinted = band;
+            }
+            SDL_RenderCopyF(textures.renderer, copy_source(*half, band, &src, dst), &src, &dst);
+        }
         note_drawn(DRAWN_GLYPH, (font != 0) * GLYPH_COUNT + g, dst);
         x += (float)(a - GLYPH_OVERLAP) * scale;
     }

@@ -6,8 +6,6 @@
 SDL_Texture* picture_texture(int picture);
 // Keeps the renderer and makes the textures of the sprite sheet, the frames, the bars and the band, which every screen draws.
 void load_screen_textures(SDL_Renderer* renderer);
-// Makes the half copy of a glyph sheet, named by its field in textures, once the sheet is there.
-void make_glyph_half_copy(SDL_Texture* const* sheet);
 // Decodes a picture to 4 or 2 channels, or takes what a worker decoded
 // ahead (4 channels only); null, with the log line, when it does not decode.
 unsigned char* decode_picture(const unsigned char* bytes, int32_t length, int channels, int* w, int* h);

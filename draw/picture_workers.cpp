@@ -14,7 +14,7 @@ enum { AHEAD_MAX = 8 };
 struct AheadPicture {
     const unsigned char* bytes;
     int32_t length;
-    bool packed;             // a grey picture, kept packed instead of whole
+    bool packed;             // kept packed instead of whole
     unsigned char* pixels;   // RGBA when whole; null when it failed
     PackedPicture picture;   // when packed; no runs when it failed
     const char* failure;     // the decoder's reason when it failed
@@ -35,7 +35,7 @@ int32_t lane_count = 0;
 
 void decode_one(AheadPicture& p)
 {
-    const int channels = p.packed ? 2 : 4;
+    const int channels = p.packed ? packed_channels(p.bytes, p.length) : 4;
     int in_file = 0;
     p.pixels = stbi_load_from_memory(p.bytes, p.length, &p.w, &p.h, &in_file, channels);
     // The decoder's reasons are its own thread's, so the worker keeps the reason itself.
@@ -77,20 +77,21 @@ AheadPicture* find_ahead(const unsigned char* bytes, bool packed)
 
 }  // namespace
 
-void decode_pictures_ahead(const BuiltinPicture* pictures, int32_t count)
+void decode_pictures_ahead(const PictureAhead* pictures, int32_t count)
 {
     if (lane_count == AHEAD_MAX || count <= 0 || count > AHEAD_MAX - ahead_count)
         return;
     AheadLane& lane = lanes[lane_count];
     lane = AheadLane{ahead_count, 0, nullptr};
     for (int32_t i = 0; i < count; i++) {
-        if (!pictures[i].bytes || pictures[i].length <= 0)
+        const BuiltinPicture& picture = pictures[i].picture;
+        if (!picture.bytes || picture.length <= 0)
             continue;
         AheadPicture& p = ahead[lane.first + lane.count++];
         p = AheadPicture{};
-        p.bytes = pictures[i].bytes;
-        p.length = pictures[i].length;
-        p.packed = packed_channels(p.bytes, p.length) == 2;
+        p.bytes = picture.bytes;
+        p.length = picture.length;
+        p.packed = pictures[i].packed;
     }
     if (lane.count == 0)
         return;

@@ -48,16 +48,21 @@ SDL_Texture* texture_from_image(const unsigned char* bytes, int32_t length)
     return texture;
 }
 
-void make_glyph_half_copy(SDL_Texture* const* sheet)
+// The glyph sheets' cells, and their pictures packed once for every renderer.
+static SDL_Rect glyph_cells[2][GLYPH_COUNT];
+static PackedPicture glyph_sheets[2];
+
+// Plans a glyph sheet's bands, packing its picture the first time.
+static void load_glyph_sheet(int32_t font, int picture, BandedPicture* sheet)
 {
-    const bool big = sheet == &textures.font_big;
-    if (!big && sheet != &textures.font_small)
+    *sheet = BandedPicture{};
+    if (!glyph_sheets[font].runs &&
+        !decode_packed_picture(builtin_pictures[picture].bytes, builtin_pictures[picture].length, &glyph_sheets[font]))
         return;
-    const GlyphFont& font = glyph_fonts[big ? FONT_BIG : FONT_SMALL];
-    static SDL_Rect cells[GLYPH_COUNT];
     for (int32_t g = 0; g < GLYPH_COUNT; g++)
-        cells[g] = glyph_cell(font, g);
-    (big ? textures.font_big_half : textures.font_small_half) = make_half_copy(*sheet, cells, GLYPH_COUNT);
+        glyph_cells[font][g] = glyph_cell(glyph_fonts[font], g);
+    sheet->picture = glyph_sheets[font];
+    plan_bands(sheet, glyph_cells[font], GLYPH_COUNT);
 }
 
 SDL_Texture* picture_texture(int picture)
@@ -97,8 +102,6 @@ void load_textures(SDL_Renderer* renderer)
 {
     load_screen_textures(renderer);
     textures.logo = picture_texture(PICTURE_LOGO);
-    textures.font_small = picture_texture(PICTURE_FONT_SMALL);
-    textures.font_big = picture_texture(PICTURE_FONT_BIG);
-    make_glyph_half_copy(&textures.font_small);
-    make_glyph_half_copy(&textures.font_big);
+    load_glyph_sheet(FONT_SMALL, PICTURE_FONT_SMALL, &textures.font_small);
+    load_glyph_sheet(FONT_BIG, PICTURE_FONT_BIG, &textures.font_big);
 }

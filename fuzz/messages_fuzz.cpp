@@ -26,7 +26,7 @@ static void use_language(int32_t language)
     if (kept[language])
         atlas = language_atlases[language];
     else
-        atlas = TextAtlas{-1, {}, ATLAS_BAND_ROWS, {}};
+        atlas = TextAtlas{-1, {}, {}};
 }
 
 static void keep_language_atlas()

@@ -59,18 +59,20 @@ static bool own_levels_exist()
 void decode_title_pictures_ahead()
 {
     // Two workers, each with about half of the work, and the two largest
-    // pictures first: the text picture (decoded and packed) and the big glyph
-    // sheet. A third would start the first frame sooner but hold more
+    // pictures first: the text picture and the big glyph sheet, both kept
+    // packed. A third would start the first frame sooner but hold more
     // decoded pictures at once.
     const LanguageInfo& language = language_table[get_language()];
-    const BuiltinPicture first[] = {
-        {language.atlas_png, (int32_t)(uint32_t)language.atlas_size},
-        builtin_pictures[PICTURE_FONT_SMALL],
+    const PictureAhead first[] = {
+        {{language.atlas_png, (int32_t)(uint32_t)language.atlas_size}, true},
+        {builtin_pictures[PICTURE_FONT_SMALL], true},
     };
     decode_pictures_ahead(first, (int32_t)(sizeof first / sizeof first[0]));
-    const BuiltinPicture second[] = {
-        builtin_pictures[PICTURE_FONT_BIG], builtin_pictures[PICTURE_SPRITES], *theme_image(0),
-        builtin_pictures[PICTURE_LOGO],
+    const PictureAhead second[] = {
+        {builtin_pictures[PICTURE_FONT_BIG], true},
+        {builtin_pictures[PICTURE_SPRITES], false},
+        {*theme_image(0), false},
+        {builtin_pictures[PICTURE_LOGO], false},
     };
     decode_pictures_ahead(second, (int32_t)(sizeof second / sizeof second[0]));
 }

@@ -87,7 +87,7 @@ struct TestScreen {
         return nearest_texture(SHEET_WIDTH, SHEET_HEIGHT, pixels);
     }
     // A small glyph font that is white all over.
-    void white_small_font() { textures.font_small = plain(4096, 448, COLOUR_WHITE); }
+    void white_small_font() { band_whole_texture(&textures.font_small, plain(4096, 448, COLOUR_WHITE)); }
     // Textures for drawing with no art: the marked sheet, glyph fonts of
     // white boxes, and nothing else unless a test adds it.
     void use_stand_in_art()
@@ -96,7 +96,7 @@ struct TestScreen {
         textures.renderer = renderer;
         textures.sprites = marked_sheet();
         white_small_font();
-        textures.font_big = plain(4096, 1128, COLOUR_WHITE);
+        band_whole_texture(&textures.font_big, plain(4096, 1128, COLOUR_WHITE));
     }
     // The game's own art, over a plain night-blue background held as the
     // current theme's: the theme pictures have tests of their own, and a

@@ -8,7 +8,7 @@
 #include "text/picture_format.h"
 
 const LanguageInfo* text_languages = language_table;
-TextAtlas atlas = {-1, {}, ATLAS_BAND_ROWS, {}};
+TextAtlas atlas = {-1, {}, {}};
 
 // The picture is rendered at twice the drawn size.
 static const float PICTURE_TO_SCREEN = 1.0f / TEXT_PICTURE_SCALE;
@@ -89,104 +89,38 @@ static int32_t named_pieces(const LanguageInfo& language)
     return pieces;
 }
 
-// The band a piece's top lies in; -1 for one outside the picture.
-static int32_t band_of(const int16_t* rect)
-{
-    const int32_t band = rect[RECT_Y] / atlas.band_rows;
-    return rect[RECT_Y] >= 0 && band < ATLAS_BANDS ? band : -1;
-}
-
-// Works out the rows of each band from the pieces the run lists name; a
-// band's texture is made only when one of its pieces is drawn.
-static void plan_bands(const LanguageInfo& language)
-{
-    const int32_t h = atlas.picture.h;
-    atlas.band_rows = (h + ATLAS_BANDS - 1) / ATLAS_BANDS > ATLAS_BAND_ROWS ? (h + ATLAS_BANDS - 1) / ATLAS_BANDS
-                                                                             : ATLAS_BAND_ROWS;
-    int32_t first[ATLAS_BANDS], end[ATLAS_BANDS];
-    for (int32_t b = 0; b < ATLAS_BANDS; b++) {
-        first[b] = h;
-        end[b] = 0;
-    }
-    const int32_t pieces = named_pieces(language);
-    for (int32_t p = 0; p < pieces; p++) {
-        const int16_t* r = language.rects + RECT_FIELDS * p;
-        const int32_t b = band_of(r);
-        if (b < 0)
-            continue;
-        first[b] = r[RECT_Y] < first[b] ? r[RECT_Y] : first[b];
-        end[b] = r[RECT_Y] + r[RECT_H] > end[b] ? r[RECT_Y] + r[RECT_H] : end[b];
-    }
-    for (int32_t b = 0; b < ATLAS_BANDS; b++) {
-        const int32_t top = first[b] - ATLAS_BAND_EDGE > 0 ? first[b] - ATLAS_BAND_EDGE : 0;
-        const int32_t bottom = end[b] + ATLAS_BAND_EDGE < h ? end[b] + ATLAS_BAND_EDGE : h;
-        atlas.bands[b] = AtlasBand{nullptr, {nullptr, nullptr}, top, bottom > top ? bottom - top : 0};
-    }
-}
-
-// The most pieces a band's half copy holds; a band with more gets none.
-enum { MOST_PIECES = 1024 };
-
-// Makes a band's texture, and its half copy by the pieces in it.
-static void make_band(const LanguageInfo& language, AtlasBand& band)
-{
-    band.texture = packed_rows_texture(atlas.picture, band.top, band.rows);
-    if (!band.texture)
-        return;
-    static SDL_Rect rects[MOST_PIECES];
-    int32_t count = 0;
-    const int32_t pieces = named_pieces(language);
-    for (int32_t p = 0; p < pieces && count < MOST_PIECES; p++) {
-        const int16_t* r = language.rects + RECT_FIELDS * p;
-        if (band_of(r) >= 0 && &atlas.bands[band_of(r)] == &band)
-            rects[count++] = SDL_Rect{r[RECT_X], r[RECT_Y] - band.top, r[RECT_W], r[RECT_H]};
-    }
-    band.half = make_half_copy(count < MOST_PIECES ? band.texture : nullptr, rects, count);
-}
-
-// The texture a piece is drawn from, made when it is the first of its band,
-// with the piece's rectangle in it; null when it cannot be made.
-static SDL_Texture* piece_texture(const LanguageInfo& language, const int16_t* r, SDL_Rect* source, const HalfCopy** half)
-{
-    const int32_t b = band_of(r);
-    if (b < 0)
-        return nullptr;
-    AtlasBand& band = atlas.bands[b];
-    if (!band.texture && band.rows > 0)
-        make_band(language, band);
-    *source = SDL_Rect{r[RECT_X], r[RECT_Y] - band.top, r[RECT_W], r[RECT_H]};
-    *half = &band.half;
-    return band.texture;
-}
-
 void forget_atlas()
 {
-    free_packed_picture(&atlas.picture);
-    atlas = TextAtlas{-1, {}, ATLAS_BAND_ROWS, {}};
+    free_packed_picture(&atlas.banded.picture);
+    atlas.language = -1;
+    atlas.banded = BandedPicture{};
 }
 
 void drop_atlas()
 {
-    for (AtlasBand& band : atlas.bands) {
-        if (band.half.half)
-            SDL_DestroyTexture(band.half.half);
-        if (band.texture)
-            SDL_DestroyTexture(band.texture);
-    }
+    destroy_band_textures(&atlas.banded);
     forget_atlas();
 }
 
-// Packs the current language's picture when the cache holds another
-// language's or none; a picture that fails is tried again next time.
+// Packs the current language's picture and plans its bands when the cache
+// holds another language's or none; a picture that fails is tried again
+// next time.
 static void refresh_atlas()
 {
     if (atlas.language == current_language)
         return;
     drop_atlas();
     const LanguageInfo& language = text_languages[current_language];
-    if (!decode_packed_picture(language.atlas_png, (int32_t)(uint32_t)language.atlas_size, &atlas.picture))
+    if (!decode_packed_picture(language.atlas_png, (int32_t)(uint32_t)language.atlas_size, &atlas.banded.picture))
         return;
-    plan_bands(language);
+    int32_t pieces = named_pieces(language);
+    if (pieces > MOST_PIECES)
+        pieces = MOST_PIECES;
+    for (int32_t p = 0; p < pieces; p++) {
+        const int16_t* r = language.rects + RECT_FIELDS * p;
+        atlas.pieces[p] = SDL_Rect{r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H]};
+    }
+    plan_bands(&atlas.banded, atlas.pieces, pieces);
     atlas.language = current_language;
 }
 
@@ -263,7 +197,8 @@ void draw_message_runs(int32_t id, int32_t big, uint32_t colour, const char* con
                                      (float)r[RECT_W] * k, (float)r[RECT_H] * k};
             SDL_Rect source;
             const HalfCopy* half = nullptr;
-            SDL_Texture* band = piece_texture(language, r, &source, &half);
+            SDL_Texture* band =
+                band_texture(&atlas.banded, SDL_Rect{r[RECT_X], r[RECT_Y], r[RECT_W], r[RECT_H]}, &source, &half);
             if (band) {
                 SDL_Texture* picture = copy_source(*half, band, &source, destination);
                 SDL_SetTextureColorMod(band, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);

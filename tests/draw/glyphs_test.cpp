@@ -109,7 +109,7 @@ protected:
             for (int x = 0; x < 4096; x++)
                 pixels[y * 4096 + x] = 0xFF000000u | (uint32_t)(y << 12) | (uint32_t)x;
         sheet = screen.texture(4096, 1128, pixels);
-        textures.font_big = sheet;
+        band_whole_texture(&textures.font_big, sheet);
         clear();
     }
     void clear() { screen.clear(0, 0, 0, 0); }

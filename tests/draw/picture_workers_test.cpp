@@ -54,9 +54,9 @@ TEST(DecodedAhead, MakesWhatDecodingOnTheSpotMakes)
         {"noise", noise, int32_t(sizeof noise), false},
     };
     // One worker for the whole pictures, one for the text picture.
-    std::vector<BuiltinPicture> whole, packed;
+    std::vector<PictureAhead> whole, packed;
     for (const Case& c : cases)
-        (c.language ? packed : whole).push_back(BuiltinPicture{c.bytes, c.length});
+        (c.language ? packed : whole).push_back(PictureAhead{{c.bytes, c.length}, c.language});
     decode_pictures_ahead(whole.data(), int32_t(whole.size()));
     decode_pictures_ahead(packed.data(), int32_t(packed.size()));
     for (const Case& c : cases) {

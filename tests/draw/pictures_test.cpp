@@ -214,8 +214,6 @@ TEST_F(PictureScreen, LoadTexturesMakesTheSetFromTheBuiltInPictures)
         {textures.bottom_bar, PICTURE_BOTTOM_BAR, 1536, 48},
         {textures.band, PICTURE_BAND, 1536, 200},
         {textures.logo, PICTURE_LOGO, 1200, 240},
-        {textures.font_small, PICTURE_FONT_SMALL, 4096, 448},
-        {textures.font_big, PICTURE_FONT_BIG, 4096, 1128},
     };
     for (const Case& c : cases) {
         ASSERT_NE(c.texture, nullptr) << "picture " << c.picture;
@@ -223,6 +221,18 @@ TEST_F(PictureScreen, LoadTexturesMakesTheSetFromTheBuiltInPictures)
         SDL_QueryTexture(c.texture, nullptr, nullptr, &w, &h);
         EXPECT_EQ(w, c.w) << "picture " << c.picture;
         EXPECT_EQ(h, c.h) << "picture " << c.picture;
+    }
+    // The glyph sheets are packed, their bands planned and none made yet.
+    const struct {
+        const BandedPicture& sheet;
+        int w, h;
+    } sheets[] = {{textures.font_small, 4096, 448}, {textures.font_big, 4096, 1128}};
+    for (const auto& c : sheets) {
+        EXPECT_EQ(c.sheet.picture.w, c.w);
+        EXPECT_EQ(c.sheet.picture.h, c.h);
+        EXPECT_EQ(c.sheet.piece_count, GLYPH_COUNT);
+        for (const PictureBand& band : c.sheet.bands)
+            EXPECT_EQ(band.texture, nullptr);
     }
     EXPECT_TRUE(log_lines.empty()) << "every picture decodes";
     EXPECT_EQ(textures.background, nullptr);

@@ -383,8 +383,7 @@ protected:
         // language's picture for the screen.
         forget_atlas();
         atlas.language = get_language();
-        atlas.band_rows = INT16_MAX + 1;
-        atlas.bands[0] = AtlasBand{stand_in_picture, {stand_in_picture, nullptr}, 0, 1};
+        band_whole_texture(&atlas.banded, stand_in_picture);
         screen.clear();
         draw_frame(&loop);
         drawn_layout = nullptr;

@@ -63,9 +63,11 @@ TEST(ContactSheet, EveryLanguage)
 
     forget_atlas();
     for (SDL_Texture* t : {textures.sprites, textures.side_frame, textures.bottom_frame, textures.top_bar,
-                           textures.bottom_bar, textures.band, textures.logo, textures.font_small, textures.font_big})
+                           textures.bottom_bar, textures.band, textures.logo})
         if (t)
             SDL_DestroyTexture(t);
+    destroy_band_textures(&textures.font_small);
+    destroy_band_textures(&textures.font_big);
     textures = saved;
     set_language(saved_language);
     SDL_DestroyRenderer(renderer);

@@ -229,8 +229,8 @@ protected:
             SDL_UpdateTexture(sheets[font], nullptr, pixels.data(), 4096 * 4);
         }
         textures.renderer = renderer;
-        textures.font_small = sheets[0];
-        textures.font_big = sheets[1];
+        band_whole_texture(&textures.font_small, sheets[0]);
+        band_whole_texture(&textures.font_big, sheets[1]);
         text_languages = languages.data();
         forget_atlas();
         set_language(LANGUAGE_ENGLISH);
@@ -330,8 +330,8 @@ TEST_F(MessageDrawing, PiecesAreTintedByTheColour)
 {
     draw_message(3, 100, 50, 0, 0, 0x80563412);
     Uint8 r, g, b, a;
-    SDL_GetTextureColorMod(atlas.bands[0].texture, &r, &g, &b);
-    SDL_GetTextureAlphaMod(atlas.bands[0].texture, &a);
+    SDL_GetTextureColorMod(atlas.banded.bands[0].texture, &r, &g, &b);
+    SDL_GetTextureAlphaMod(atlas.banded.bands[0].texture, &a);
     EXPECT_EQ(r, 0x12);
     EXPECT_EQ(g, 0x34);
     EXPECT_EQ(b, 0x56);
@@ -426,7 +426,7 @@ TEST_F(MessageDrawing, IdsOutsideTheMessagesDrawNothing)
         EXPECT_EQ(draw_message(id, 100, 100, 1, 1, WHITE, {"1"}), 0) << id;
     }
     EXPECT_FALSE(anything_drawn());
-    EXPECT_EQ(atlas.picture.runs, nullptr) << "no picture is decoded for them";
+    EXPECT_EQ(atlas.banded.picture.runs, nullptr) << "no picture is decoded for them";
 }
 
 // Only as many arguments as the caller passed are read: a one-entry array
@@ -448,33 +448,33 @@ TEST_F(MessageDrawing, OnePicturePerLanguageAndABandMadeWhenFirstDrawn)
 {
     static int mark;
     draw_message(3, 0, 0, 0, 0, WHITE);
-    ASSERT_NE(atlas.picture.runs, nullptr);
+    ASSERT_NE(atlas.banded.picture.runs, nullptr);
     EXPECT_EQ(atlas.language, LANGUAGE_ENGLISH);
-    ASSERT_NE(atlas.bands[0].texture, nullptr);
-    EXPECT_EQ(atlas.bands[1].texture, nullptr) << "no piece of the second band was drawn";
+    ASSERT_NE(atlas.banded.bands[0].texture, nullptr);
+    EXPECT_EQ(atlas.banded.bands[1].texture, nullptr) << "no piece of the second band was drawn";
     // Each band's rows: its pieces and two more at each edge, within the picture.
     const int32_t rows[][2] = {{0, 187}, {184, 196}, {377, ATLAS_H - 377}};
     for (int32_t b = 0; b < 3; b++) {
-        EXPECT_EQ(atlas.bands[b].top, rows[b][0]) << "band " << b;
-        EXPECT_EQ(atlas.bands[b].rows, rows[b][1]) << "band " << b;
+        EXPECT_EQ(atlas.banded.bands[b].top, rows[b][0]) << "band " << b;
+        EXPECT_EQ(atlas.banded.bands[b].rows, rows[b][1]) << "band " << b;
     }
-    EXPECT_EQ(atlas.bands[3].rows, 0) << "no piece lies there";
-    const unsigned char* packed = atlas.picture.runs;
-    SDL_SetTextureUserData(atlas.bands[0].texture, &mark);
+    EXPECT_EQ(atlas.banded.bands[3].rows, 0) << "no piece lies there";
+    const unsigned char* packed = atlas.banded.picture.runs;
+    SDL_SetTextureUserData(atlas.banded.bands[0].texture, &mark);
     draw_message(3, 0, 0, 0, 0, WHITE);
     draw_message(16, 0, 100, 1, 0, WHITE, {"5"});
-    EXPECT_EQ(SDL_GetTextureUserData(atlas.bands[0].texture), &mark) << "the same language keeps its bands";
-    EXPECT_EQ(atlas.picture.runs, packed) << "and its picture";
+    EXPECT_EQ(SDL_GetTextureUserData(atlas.banded.bands[0].texture), &mark) << "the same language keeps its bands";
+    EXPECT_EQ(atlas.banded.picture.runs, packed) << "and its picture";
     draw_message(0, 0, 300, 1, 0, WHITE);
-    EXPECT_NE(atlas.bands[1].texture, nullptr) << "the title's band is made as it is drawn";
-    EXPECT_EQ(atlas.bands[2].texture, nullptr);
+    EXPECT_NE(atlas.banded.bands[1].texture, nullptr) << "the title's band is made as it is drawn";
+    EXPECT_EQ(atlas.banded.bands[2].texture, nullptr);
 
     set_language(6);
     draw_message(3, 0, 0, 0, 0, WHITE);
-    ASSERT_NE(atlas.bands[0].texture, nullptr);
+    ASSERT_NE(atlas.banded.bands[0].texture, nullptr);
     EXPECT_EQ(atlas.language, 6);
-    EXPECT_EQ(SDL_GetTextureUserData(atlas.bands[0].texture), nullptr) << "a new language makes new bands";
-    EXPECT_EQ(atlas.bands[1].texture, nullptr);
+    EXPECT_EQ(SDL_GetTextureUserData(atlas.banded.bands[0].texture), nullptr) << "a new language makes new bands";
+    EXPECT_EQ(atlas.banded.bands[1].texture, nullptr);
     EXPECT_EQ(logged, 0);
 }
 
@@ -498,13 +498,12 @@ TEST_F(MessageDrawing, BandsShowWhatTheWholePictureShowsFiltered)
     };
     forget_atlas();
     const std::vector<uint32_t> from_bands = drawn();
-    ASSERT_NE(atlas.bands[2].texture, nullptr);
+    ASSERT_NE(atlas.banded.bands[2].texture, nullptr);
     SDL_Texture* whole = texture_from_image(fixture().png.data(), int32_t(fixture().png.size()));
     ASSERT_NE(whole, nullptr);
     forget_atlas();
     atlas.language = LANGUAGE_ENGLISH;
-    atlas.band_rows = INT16_MAX + 1;
-    atlas.bands[0] = AtlasBand{whole, {whole, nullptr}, 0, ATLAS_H};
+    band_whole_texture(&atlas.banded, whole);
     const std::vector<uint32_t> from_whole = drawn();
     size_t differing = 0;
     for (size_t i = 0; i < from_bands.size(); i++)
@@ -522,8 +521,8 @@ TEST_F(MessageDrawing, APictureThatFailsIsTriedAgainAndTheTextStillDrawn)
     languages[broken].atlas_size = sizeof not_a_picture;
     set_language(broken);
     EXPECT_EQ(draw_message(16, 100, 100, 0, 0, WHITE, {"12"}), text_width("12", 0) - 4 + 67);
-    EXPECT_EQ(atlas.picture.runs, nullptr);
-    EXPECT_EQ(atlas.bands[0].texture, nullptr);
+    EXPECT_EQ(atlas.banded.picture.runs, nullptr);
+    EXPECT_EQ(atlas.banded.bands[0].texture, nullptr);
     EXPECT_EQ(logged, 1);
     EXPECT_GT(box(GLYPH).w, 0) << "the number is drawn";
     EXPECT_EQ(box(4).w, 0) << "the word is not";
@@ -533,7 +532,7 @@ TEST_F(MessageDrawing, APictureThatFailsIsTriedAgainAndTheTextStillDrawn)
 
     languages[broken] = fixture().languages[broken];
     draw_message(16, 100, 100, 0, 0, WHITE, {"12"});
-    EXPECT_NE(atlas.bands[0].texture, nullptr);
+    EXPECT_NE(atlas.banded.bands[0].texture, nullptr);
     EXPECT_GT(box(4).w, 0);
 }
 
