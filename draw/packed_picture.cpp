@@ -1,8 +1,8 @@
 // Pictures kept packed in runs of equal pixels, each row on its own, so that
 // a texture of a few of their rows can be made whenever a screen first
-// needs them, without keeping the decoded picture whole. A text picture is
-// three quarters clear: packed it takes about a seventh of its grey and
-// alpha pixels.
+// needs them, without keeping the decoded picture whole. The text pictures
+// and the glyph sheets are mostly clear: packed, each takes a sixth of its
+// decoded pixels or less.
 #include "draw/draw.h"
 #include "draw/local.h"
 #include "stb_image.h"
