@@ -83,14 +83,6 @@ static SDL_GameController* open_first_controller()
 
 static int run_game()
 {
-    // Decoded pictures, megabytes each and made on several threads, go back
-    // to the system as soon as they are in their textures, instead of
-    // staying in the threads' heaps as the allocator's moving threshold
-    // would keep them.
-    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
-    // The title's pictures are decoded while SDL starts and the window and
-    // its renderer are made.
-    decode_title_pictures_ahead();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_GAMECONTROLLER) != 0) {
         fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return 1;
@@ -102,6 +94,16 @@ static int run_game()
                      "name a driver in SDL_VIDEODRIVER to run anyway", driver);
         return sdl_failure();
     }
+    // Decoded pictures, megabytes each and made on several threads, go back
+    // to the system as soon as they are in their textures, instead of
+    // staying in the threads' heaps as the allocator's moving threshold
+    // would keep them.
+    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
+    // The title's pictures are decoded while the window and its renderer are
+    // made. Not sooner: SDL_Init may start a helper process (a session bus),
+    // and a process forked while a worker holds a lock of the allocator
+    // could wait on it for ever.
+    decode_title_pictures_ahead();
     size_software_rasteriser();
     int64_t scale = window_scale();
     uint32_t flags = SDL_WINDOW_RESIZABLE;
