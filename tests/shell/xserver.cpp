@@ -23,7 +23,10 @@ XServer::XServer(const char* screen)
         dup2(null, 1);
         dup2(null, 2);
         std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
+        // Without -noreset the server starts afresh whenever its last client
+        // leaves, and refuses the next one that comes meanwhile: a test that
+        // starts the game again at once would find no display.
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp", "-noreset",
                (char*)nullptr);
         _exit(127);
     }
