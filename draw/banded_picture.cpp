@@ -67,6 +67,10 @@ SDL_Texture* band_texture(BandedPicture* banded, const SDL_Rect& piece, SDL_Rect
     if (b < 0)
         return nullptr;
     PictureBand& band = banded->bands[b];
+    // A piece the plan did not hold may reach past its band's rows: it is
+    // drawn from nothing rather than from the rows below.
+    if (piece.y + piece.h > band.top + band.rows)
+        return nullptr;
     if (!band.texture && band.rows > 0)
         make_band(*banded, band);
     *source = SDL_Rect{piece.x, piece.y - band.top, piece.w, piece.h};
@@ -76,8 +80,8 @@ SDL_Texture* band_texture(BandedPicture* banded, const SDL_Rect& piece, SDL_Rect
 
 void band_whole_texture(BandedPicture* banded, SDL_Texture* texture)
 {
-    int w = 0, h = 0;
-    SDL_QueryTexture(texture, nullptr, nullptr, &w, &h);
+    int h = 0;
+    SDL_QueryTexture(texture, nullptr, nullptr, nullptr, &h);
     *banded = BandedPicture{};
     banded->band_rows = INT16_MAX + 1;
     banded->bands[0] = PictureBand{texture, {texture, nullptr}, 0, h};

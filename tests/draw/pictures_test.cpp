@@ -159,6 +159,40 @@ TEST_F(PictureScreen, PackedPicturesShowWhatWholeDecodingShows)
     EXPECT_TRUE(log_lines.empty());
 }
 
+// A band holds the rows of the pieces it was planned with, so a piece it
+// was not planned with that reaches below them draws from nothing.
+TEST_F(PictureScreen, BandsHoldTheRowsOfTheirPlannedPieces)
+{
+    std::vector<unsigned char> grey(64 * 300 * 2, 200);
+    std::vector<unsigned char> bytes = png_bytes(64, 300, 2, grey.data());
+    BandedPicture banded{};
+    ASSERT_TRUE(decode_packed_picture(bytes.data(), int32_t(bytes.size()), &banded.picture));
+    const SDL_Rect planned[] = {{0, 10, 32, 40}, {0, 130, 64, 20}};
+    plan_bands(&banded, planned, 2);
+    struct Case {
+        SDL_Rect piece;
+        bool drawn;
+        int source_y;
+    } cases[] = {
+        {{0, 10, 32, 40}, true, 2},    // the first band begins two rows above its piece
+        {{0, 20, 16, 30}, true, 12},   // within the planned rows
+        {{0, 10, 32, 60}, false, 0},   // reaches past them
+        {{0, 130, 64, 20}, true, 2},
+        {{0, 290, 8, 8}, false, 0},    // a band no piece was planned in
+    };
+    for (const Case& c : cases) {
+        SDL_Rect source{};
+        const HalfCopy* half = nullptr;
+        SDL_Texture* t = band_texture(&banded, c.piece, &source, &half);
+        EXPECT_EQ(t != nullptr, c.drawn) << c.piece.y << " + " << c.piece.h;
+        if (t) {
+            EXPECT_EQ(source.y, c.source_y) << c.piece.y;
+        }
+    }
+    destroy_band_textures(&banded);
+    free_packed_picture(&banded.picture);
+}
+
 TEST_F(PictureScreen, UndecodablePictureLogsOneLineAndDrawsNothing)
 {
     const unsigned char noise[] = "not a picture at all";
